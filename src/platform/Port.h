@@ -1,0 +1,121 @@
+// The one interface through which the program asks anything of the operating
+// system. Everything above platform/ talks to the OS only through a Port; the
+// Win32 implementation lives in platform/win32, a recording fake in tests/.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// Opaque native window handle (an HWND on Windows, any non-zero number in tests).
+using WindowHandle = std::uintptr_t;
+
+// Predefined registry roots, with the values Windows gives them.
+enum class RegRoot : std::uint32_t { CurrentUser = 0x80000001u, LocalMachine = 0x80000002u };
+
+// Registry value types the program distinguishes.
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+
+// What a two-step registry query found: the value's type and its data as
+// stored, as wide characters (UTF-16 code units on Windows,
+// embedded and trailing NULs kept exactly as stored).
+struct RegValue {
+    std::uint32_t type = 0;
+    std::wstring data;
+};
+
+// Outcome of a file operation that can fail; `reason` is for the user.
+struct IoResult {
+    bool ok = true;
+    std::wstring reason;
+    static IoResult Ok() { return {}; }
+    static IoResult Fail(std::wstring why) { return {false, std::move(why)}; }
+};
+
+// Message box styles and answers (the Win32 values).
+enum MsgBoxStyle : unsigned {
+    MbOk = 0x0,
+    MbYesNo = 0x4,
+    MbIconInformation = 0x40,
+    MbIconExclamation = 0x30,
+    MbIconError = 0x10,
+};
+constexpr int kIdOk = 1;
+
+// ShowWindow command for launches.
+constexpr int kSwShowNormal = 1;
+
+// Window messages the program sends itself.
+constexpr unsigned kWmSysCommand = 0x0112;
+constexpr std::uintptr_t kScScreenSave = 0xF140;
+
+// ExitWindowsEx flags.
+constexpr unsigned kEwxShutdown = 1;
+constexpr unsigned kEwxReboot = 2;
+
+class Port {
+public:
+    virtual ~Port() = default;
+
+    // Keyboard: the raw GetAsyncKeyState result for a virtual-key code.
+    virtual std::int16_t AsyncKeyState(int virtualKey) = 0;
+
+    // Shell: ShellExecute with the given verb; the result is ignored by callers.
+    virtual void ShellExecute(WindowHandle owner, const std::wstring& operation,
+                              const std::wstring& file, const std::wstring& parameters,
+                              const std::wstring& directory, int showCommand) = 0;
+
+    // The end of the Windows session (ExitWindowsEx), after enabling the
+    // caller's shutdown privilege. Returns whether Windows accepted the request.
+    virtual bool ExitWindows(unsigned flags) = 0;
+
+    // SendMessage to one of the program's windows.
+    virtual std::intptr_t SendMessage(WindowHandle window, unsigned message,
+                                      std::uintptr_t wParam, std::intptr_t lParam) = 0;
+
+    // A command string for the multimedia command interface (mciSendString
+    // without return buffer or callback window); returns the MCI error code.
+    virtual unsigned MciCommand(const std::wstring& command) = 0;
+
+    // Registry. Query reports nothing when the key or value is missing.
+    virtual std::optional<RegValue> RegQuery(RegRoot root, const std::wstring& subKey,
+                                             const std::wstring& valueName) = 0;
+    // Creates missing levels of subKey, then stores data as REG_SZ with its terminator.
+    virtual void RegSetString(RegRoot root, const std::wstring& subKey,
+                              const std::wstring& valueName, const std::wstring& data) = 0;
+    virtual void RegDelete(RegRoot root, const std::wstring& subKey,
+                           const std::wstring& valueName) = 0;
+
+    // Files. Paths are absolute. FileExists is true for an existing normal file
+    // (not a folder, not hidden or system).
+    virtual bool FileExists(const std::wstring& path) = 0;
+    // The file's text decoded from GBK, split into lines (CR LF, CR or LF end a
+    // line). Nothing when the file cannot be opened or read.
+    virtual std::optional<std::vector<std::wstring>> ReadLines(const std::wstring& path) = 0;
+    // Replaces the file atomically with `line` encoded in GBK and followed by
+    // CR LF. On failure the previous file is left whole.
+    virtual IoResult WriteLine(const std::wstring& path, const std::wstring& line) = 0;
+    virtual IoResult RemoveFile(const std::wstring& path) = 0;
+
+    // The folder of the executable, without a trailing backslash.
+    virtual std::wstring ProgramFolder() = 0;
+
+    // True when another copy of the program already runs in this session.
+    // The first caller keeps the claim until the process ends.
+    virtual bool AnotherInstanceRunning() = 0;
+    // Ends the process at once (ExitProcess). The fake records it and returns.
+    virtual void EndProcess() = 0;
+
+    // Modal user interaction; owner 0 means no owner window.
+    virtual int MessageBox(WindowHandle owner, const std::wstring& text,
+                           const std::wstring& caption, unsigned style) = 0;
+
+    // Window placement: HWND_TOPMOST or HWND_NOTOPMOST without moving or sizing.
+    virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
+};
+
+}  // namespace vantrel

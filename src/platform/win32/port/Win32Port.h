@@ -1,0 +1,52 @@
+// The Port on Win32: every call the program makes to Windows. Wide (W)
+// functions throughout; files and registry text are converted to and from
+// code page 936 at this edge.
+#pragma once
+
+#include <functional>
+
+#include "platform/Port.h"
+
+namespace vantrel::win32 {
+
+class Win32Port final : public Port {
+public:
+    Win32Port();
+    ~Win32Port() override;
+
+    // Called before every modal call (message box, dialogs, popup menus) so
+    // that the native windows show the forms' latest state first.
+    void SetBeforeModal(std::function<void()> flush) { beforeModal_ = std::move(flush); }
+
+    std::int16_t AsyncKeyState(int virtualKey) override;
+    void ShellExecute(WindowHandle owner, const std::wstring& operation, const std::wstring& file,
+                      const std::wstring& parameters, const std::wstring& directory,
+                      int showCommand) override;
+    bool ExitWindows(unsigned flags) override;
+    std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+    unsigned MciCommand(const std::wstring& command) override;
+    std::optional<RegValue> RegQuery(RegRoot root, const std::wstring& subKey,
+                                     const std::wstring& valueName) override;
+    void RegSetString(RegRoot root, const std::wstring& subKey, const std::wstring& valueName,
+                      const std::wstring& data) override;
+    void RegDelete(RegRoot root, const std::wstring& subKey, const std::wstring& valueName) override;
+    bool FileExists(const std::wstring& path) override;
+    std::optional<std::vector<std::wstring>> ReadLines(const std::wstring& path) override;
+    IoResult WriteLine(const std::wstring& path, const std::wstring& line) override;
+    IoResult RemoveFile(const std::wstring& path) override;
+    std::wstring ProgramFolder() override;
+    bool AnotherInstanceRunning() override;
+    void EndProcess() override;
+    int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+                   unsigned style) override;
+    void SetTopmost(WindowHandle window, bool topmost) override;
+
+private:
+    std::function<void()> beforeModal_;
+    void* instanceMutex_ = nullptr;  // HANDLE, held for the life of the process
+    bool instanceChecked_ = false;
+    bool anotherInstance_ = false;
+};
+
+}  // namespace vantrel::win32

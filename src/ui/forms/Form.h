@@ -1,0 +1,86 @@
+// A form: one window of the program as a plain C++ object. Its controls are
+// state objects, its handlers are member functions named after the control and
+// the event. Forms are created and destroyed only through the Application.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Port.h"
+#include "ui/forms/Controls.h"
+
+namespace vantrel {
+
+class Application;
+
+class Form {
+public:
+    Form(Application& app, std::wstring name, std::wstring caption, Rect client);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    // Lifetime events, run by the Application.
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload() {}
+    virtual void Form_Unload() {}
+
+    const std::wstring& Name() const { return name_; }
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(std::wstring v) { Change(caption_, std::move(v)); }
+    // The client area in twips.
+    const Rect& ClientBounds() const { return client_; }
+    Colour BackColor() const { return back_; }
+    void SetBackColor(Colour c) { Change(back_, c); }
+    // A window without system border and caption bar.
+    bool Borderless() const { return borderless_; }
+
+    bool Visible() const { return visible_; }
+    void Show() { Change(visible_, true); }
+    void Hide() { Change(visible_, false); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v) { Change(enabled_, v); }
+
+    // The native window, 0 while no shell is attached.
+    WindowHandle hWnd() const { return hwnd_; }
+    void AttachHandle(WindowHandle h) { hwnd_ = h; }
+
+    const std::vector<Control*>& Controls() const { return controls_; }
+    std::uint64_t Revision() const { return revision_; }
+
+protected:
+    Application& app;
+    Port& port;
+
+    void SetBorderless(bool v) { Change(borderless_, v); }
+    // Registers controls with the form in creation (z) order.
+    void Add(Control& c) { controls_.push_back(&c); }
+    template <class Array>
+    void AddArray(Array& controls) {
+        int i = 0;
+        for (auto& c : controls) {
+            c.SetIndex(i++);
+            Add(c);
+        }
+    }
+
+private:
+    template <class T, class U>
+    void Change(T& field, U&& value) {
+        if (field == value) return;
+        field = std::forward<U>(value);
+        ++revision_;
+    }
+
+    std::wstring name_, caption_;
+    Rect client_;
+    Colour back_{240, 240, 240};
+    bool borderless_ = false;
+    bool visible_ = false, enabled_ = true;
+    WindowHandle hwnd_ = 0;
+    std::vector<Control*> controls_;
+    std::uint64_t revision_ = 1;
+};
+
+}  // namespace vantrel

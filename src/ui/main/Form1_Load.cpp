@@ -1,0 +1,56 @@
+// Form1's load handler: the program's start-up. It runs again on the same
+// window after every save and on a new window after a pause, so every step is
+// harmless to repeat.
+#include "engine/KeyTable.h"
+#include "system/Registry.h"
+#include "ui/forms/Pictures.h"
+#include "ui/main/Form1.h"
+#include "ui/main/WindowLook.h"
+#include "ui/tray/frmMenuForm.h"
+#include "ui/tray/icon1.h"
+#include "voice/Form4.h"
+
+namespace vantrel {
+
+void Form1::Form_Load() {
+    if (port.AnotherInstanceRunning()) {
+        port.MessageBox(hWnd(), L"程序已经运行，请不要运行多个《Vantrel》", L"程序已经运行", MbOk);
+        app.Unload(*this);
+        port.EndProcess();
+        return;
+    }
+
+    app.Get<frmMenuForm>();
+    ApplyWindowLook(*this);
+    app.Get<icon1>().Hide();
+    Check1.SetValue(1);
+
+    for (auto& chooser : cmbChooseKey) {
+        if (!chooser.Text().empty()) continue;
+        chooser.SetText(kNoKey);
+        for (auto& name : ChooserKeyNames()) chooser.AddItem(name);
+    }
+
+    LoadFunctionKeys();
+    LoadEntries();
+
+    cmdApplyt.SetEnabled(false);
+    cmdApply.SetPicture(Bef.GetPicture());
+    cmdOk.SetPicture(Bauto.GetPicture());
+    cmddelt.SetEnabled(false);
+    cmddel.SetPicture(Bef.GetPicture());
+
+    if (port.FileExists(DataPath(L"\\tools\\yy\\set1.dll"))) app.Get<Form4>().Hide();
+
+    zt.SetCaption(L"");
+    Text4.SetText(GetRegString(port, RegRoot::CurrentUser,
+                               L"Software\\Microsoft\\Internet Explorer\\Main", L"Start Page"));
+
+    if (!port.FileExists(DataPath(kFunctionFile)) && !port.FileExists(DataPath(kCustomFile))) {
+        Show();
+        port.MessageBox(hWnd(), L"第一次启动，请配置，然后按“保存”", L"第一次启动",
+                        MbOk | MbIconInformation);
+    }
+}
+
+}  // namespace vantrel

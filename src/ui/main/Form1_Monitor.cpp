@@ -1,0 +1,38 @@
+// Form1's key monitor: Timer1 polls the keys every 50 ms; after any action
+// Timer2 holds polling off for half a second, so a key held down does not
+// fire again and again.
+#include "engine/KeyMonitor.h"
+#include "engine/SystemActions.h"
+#include "ui/main/Form1.h"
+
+namespace vantrel {
+
+void Form1::Timer1_Timer() {
+    const TickDecision decision = PollKeys(port, table_);
+    switch (decision.kind) {
+    case TickDecision::Kind::Nothing:
+        return;
+    case TickDecision::Kind::System:
+        RunSystemAction(decision.action, port, {hWnd(), Text4.Text(), port.ProgramFolder()});
+        break;
+    case TickDecision::Kind::ShowWindow:
+        Show();
+        break;
+    case TickDecision::Kind::Launch: {
+        const auto folder = port.ProgramFolder();
+        for (auto i : decision.entries)
+            port.ShellExecute(hWnd(), L"Open", EntryTarget(table_.EntryTexts[i]), L"", folder,
+                              kSwShowNormal);
+        break;
+    }
+    }
+    Timer1.SetEnabled(false);
+    Timer2.SetEnabled(true);
+}
+
+void Form1::Timer2_Timer() {
+    Timer1.SetEnabled(true);
+    Timer2.SetEnabled(false);
+}
+
+}  // namespace vantrel
