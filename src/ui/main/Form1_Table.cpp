@@ -18,7 +18,9 @@ void Form1::LoadFunctionKeys() {
 
 void Form1::LoadEntries() {
     const auto path = DataPath(kCustomFile);
-    if (!port.FileExists(path)) return;
+    // No file, no entries: the monitor watches the loaded table, so a save
+    // that deleted the file must not leave the old entries armed.
+    if (!port.FileExists(path)) return table_.SetEntries({});
     // An unreadable file counts as empty. Lines are joined with nothing between.
     std::wstring joined;
     if (const auto lines = port.ReadLines(path))

@@ -1,0 +1,15 @@
+// Code page 936 (GBK), the encoding of the program's files.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vantrel::win32 {
+
+// Any byte sequence decodes; bytes that are not GBK become replacement characters.
+std::wstring DecodeGbk(const std::string& bytes);
+
+// Nothing when the text holds a character GBK cannot represent.
+std::optional<std::string> EncodeGbk(const std::wstring& text);
+
+}  // namespace vantrel::win32

@@ -1,0 +1,81 @@
+// Move-only owners of kernel handles, find handles and registry keys: each
+// closes what it holds exactly once, when it goes out of scope or is reset.
+#pragma once
+
+#include "platform/win32/port/Win32Api.h"
+
+#include <utility>
+
+namespace vantrel::win32 {
+
+// Traits name the value meaning "nothing held" and how to close a held value.
+template <typename Traits>
+class UniqueResource {
+public:
+    using Value = typename Traits::Value;
+
+    UniqueResource() = default;
+    explicit UniqueResource(Value value) : value_(value) {}
+    ~UniqueResource() { reset(); }
+
+    UniqueResource(const UniqueResource&) = delete;
+    UniqueResource& operator=(const UniqueResource&) = delete;
+    UniqueResource(UniqueResource&& other) noexcept : value_(other.release()) {}
+    UniqueResource& operator=(UniqueResource&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    Value get() const { return value_; }
+    explicit operator bool() const { return value_ != Traits::Invalid(); }
+
+    // Gives up ownership without closing.
+    Value release() { return std::exchange(value_, Traits::Invalid()); }
+
+    void reset(Value value = Traits::Invalid()) {
+        const Value old = std::exchange(value_, value);
+        if (old != Traits::Invalid()) Traits::Close(old);
+    }
+
+    // For out-parameters of creating calls; closes whatever was held before.
+    Value* put() {
+        reset();
+        return &value_;
+    }
+
+private:
+    Value value_ = Traits::Invalid();
+};
+
+// CreateFileW reports failure with INVALID_HANDLE_VALUE.
+struct FileHandleTraits {
+    using Value = HANDLE;
+    static Value Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Value h) { ::CloseHandle(h); }
+};
+
+// Mutexes, tokens, processes and events report failure with nullptr.
+struct KernelHandleTraits {
+    using Value = HANDLE;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value h) { ::CloseHandle(h); }
+};
+
+struct FindHandleTraits {
+    using Value = HANDLE;
+    static Value Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Value h) { ::FindClose(h); }
+};
+
+struct HKeyTraits {
+    using Value = HKEY;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value h) { ::RegCloseKey(h); }
+};
+
+using UniqueFile = UniqueResource<FileHandleTraits>;
+using UniqueHandle = UniqueResource<KernelHandleTraits>;
+using UniqueFind = UniqueResource<FindHandleTraits>;
+using UniqueHKey = UniqueResource<HKeyTraits>;
+
+}  // namespace vantrel::win32

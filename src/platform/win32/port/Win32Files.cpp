@@ -1,0 +1,125 @@
+// Files: existence, reading lines, atomic replacement, deletion.
+#include <algorithm>
+#include <climits>
+
+#include "platform/TextLines.h"
+#include "platform/win32/port/FileErrors.h"
+#include "platform/win32/port/Gbk.h"
+#include "platform/win32/port/Handles.h"
+#include "platform/win32/port/Win32Port.h"
+
+namespace vantrel::win32 {
+namespace {
+
+// The program's files are a few lines; anything far larger is not one of them.
+constexpr std::size_t kMaxReadBytes = 256u * 1024u * 1024u;
+constexpr DWORD kReadChunk = 1u << 20;
+
+bool HasWildcard(const std::wstring& path) {
+    // "\\?\" is the long-path prefix, not a wildcard.
+    const std::size_t from = path.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0;
+    return path.find_first_of(L"*?", from) != std::wstring::npos;
+}
+
+std::optional<std::string> ReadAllBytes(const std::wstring& path) {
+    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > kMaxReadBytes)
+        return std::nullopt;
+
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    std::string chunk(kReadChunk, '\0');
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), chunk.data(), kReadChunk, &got, nullptr)) return std::nullopt;
+        if (got == 0) break;
+        if (bytes.size() + got > kMaxReadBytes) return std::nullopt;
+        bytes.append(chunk.data(), got);
+    }
+    return bytes;
+}
+
+bool WriteAllBytes(HANDLE file, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kReadChunk));
+        DWORD wrote = 0;
+        if (!::WriteFile(file, bytes.data() + done, want, &wrote, nullptr)) return false;
+        if (wrote == 0) {
+            ::SetLastError(ERROR_DISK_FULL);
+            return false;
+        }
+        done += wrote;
+    }
+    return true;
+}
+
+// Writes the bytes to a new file at `tempPath`, flushed to disk and closed.
+// On failure the error is left in GetLastError().
+bool WriteTempFile(const std::wstring& tempPath, const std::string& bytes) {
+    UniqueFile file(::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    if (!WriteAllBytes(file.get(), bytes) || !::FlushFileBuffers(file.get())) return false;
+    if (!::CloseHandle(file.release())) return false;
+    return true;
+}
+
+}  // namespace
+
+bool Win32Port::FileExists(const std::wstring& path) {
+    if (path.empty() || HasWildcard(path)) return false;
+    WIN32_FIND_DATAW found{};
+    UniqueFind find(::FindFirstFileW(path.c_str(), &found));
+    if (!find) return false;
+    const DWORD notNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return (found.dwFileAttributes & notNormal) == 0;
+}
+
+std::optional<std::vector<std::wstring>> Win32Port::ReadLines(const std::wstring& path) {
+    const auto bytes = ReadAllBytes(path);
+    if (!bytes) return std::nullopt;
+    std::vector<std::wstring> lines;
+    for (const std::string& line : SplitLines(*bytes)) lines.push_back(DecodeGbk(line));
+    return lines;
+}
+
+IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line) {
+    auto bytes = EncodeGbk(line);
+    if (!bytes) return IoResult::Fail(kUnencodableReason);
+    bytes->append("\r\n");
+
+    // Replacing a read-only file would succeed on some systems; its owner
+    // asked for it to stay as it is.
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
+
+    const std::wstring tempPath = path + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
+    if (!WriteTempFile(tempPath, *bytes)) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(tempPath.c_str());
+        return IoResult::Fail(FileErrorReason(error));
+    }
+    if (!::MoveFileExW(tempPath.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(tempPath.c_str());
+        return IoResult::Fail(FileErrorReason(error));
+    }
+    return IoResult::Ok();
+}
+
+IoResult Win32Port::RemoveFile(const std::wstring& path) {
+    if (::DeleteFileW(path.c_str())) return IoResult::Ok();
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return IoResult::Ok();
+    return IoResult::Fail(FileErrorReason(error));
+}
+
+}  // namespace vantrel::win32

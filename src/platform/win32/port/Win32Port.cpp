@@ -1,0 +1,51 @@
+// Keys, shell, messages, multimedia and modal calls: thin forwards to Win32.
+#include "platform/win32/port/Win32Port.h"
+
+#include "platform/win32/port/Win32Api.h"
+
+namespace vantrel::win32 {
+namespace {
+
+HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+}  // namespace
+
+Win32Port::Win32Port() = default;
+
+Win32Port::~Win32Port() {
+    if (instanceMutex_) ::CloseHandle(static_cast<HANDLE>(instanceMutex_));
+}
+
+std::int16_t Win32Port::AsyncKeyState(int virtualKey) {
+    return static_cast<std::int16_t>(::GetAsyncKeyState(virtualKey));
+}
+
+void Win32Port::ShellExecute(WindowHandle owner, const std::wstring& operation,
+                             const std::wstring& file, const std::wstring& parameters,
+                             const std::wstring& directory, int showCommand) {
+    ::ShellExecuteW(ToHwnd(owner), operation.c_str(), file.c_str(), parameters.c_str(),
+                    directory.c_str(), showCommand);
+}
+
+std::intptr_t Win32Port::SendMessage(WindowHandle window, unsigned message,
+                                     std::uintptr_t wParam, std::intptr_t lParam) {
+    return ::SendMessageW(ToHwnd(window), message, static_cast<WPARAM>(wParam),
+                          static_cast<LPARAM>(lParam));
+}
+
+unsigned Win32Port::MciCommand(const std::wstring& command) {
+    return ::mciSendStringW(command.c_str(), nullptr, 0, nullptr);
+}
+
+int Win32Port::MessageBox(WindowHandle owner, const std::wstring& text,
+                          const std::wstring& caption, unsigned style) {
+    if (beforeModal_) beforeModal_();
+    return ::MessageBoxW(ToHwnd(owner), text.c_str(), caption.c_str(), style);
+}
+
+void Win32Port::SetTopmost(WindowHandle window, bool topmost) {
+    ::SetWindowPos(ToHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE);
+}
+
+}  // namespace vantrel::win32

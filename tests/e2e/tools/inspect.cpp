@@ -1,0 +1,214 @@
+// Reads and drives the top-level windows of other processes in the same Wine
+// prefix and desktop, for the end-to-end tests. Output is UTF-8, one line per
+// window or control, fields separated by tabs, the free text last.
+//
+//   inspect list                       every top-level window
+//   inspect find <title>               windows titled exactly <title>; exit 1 if none
+//   inspect wait <title> <seconds> [visible|hidden|gone]
+//                                      poll until such a window exists (and is
+//                                      visible / hidden), or until none is left
+//   inspect texts <title>              child controls of that window
+//   inspect click <title> <button>     press the child button with that caption
+//                                      (& ignored) or "#<id>"
+//   inspect close <title>              post WM_CLOSE to that window
+//   inspect procs [exe name]           running processes; exit 1 if none match
+#include "Utf8Out.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TopWindow {
+    HWND hwnd;
+    DWORD pid;
+    std::wstring title;
+};
+
+std::wstring WindowText(HWND hwnd) {
+    // WM_GETTEXT with a timeout, so a hung owner cannot hang the inspector.
+    wchar_t buffer[2048] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer),
+                             SMTO_ABORTIFHUNG, 1000, &copied))
+        return {};
+    return std::wstring(buffer, copied < std::size(buffer) ? copied : std::size(buffer) - 1);
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256] = {};
+    int n = GetClassNameW(hwnd, name, static_cast<int>(std::size(name)));
+    return std::wstring(name, n > 0 ? n : 0);
+}
+
+std::wstring Hex(const void* value) {
+    wchar_t text[32];
+    std::swprintf(text, std::size(text), L"0x%llx",
+                  static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(value)));
+    return text;
+}
+
+std::wstring Describe(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    wchar_t fields[256];
+    std::swprintf(fields, std::size(fields),
+                  L"visible=%d\tenabled=%d\ttopmost=%d\trect=%ld,%ld,%ld,%ld", IsWindowVisible(hwnd) ? 1 : 0,
+                  IsWindowEnabled(hwnd) ? 1 : 0, (ex & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top,
+                  r.right, r.bottom);
+    return fields;
+}
+
+BOOL CALLBACK CollectTop(HWND hwnd, LPARAM param) {
+    auto* all = reinterpret_cast<std::vector<TopWindow>*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != GetCurrentProcessId()) all->push_back({hwnd, pid, WindowText(hwnd)});
+    return TRUE;
+}
+
+std::vector<TopWindow> TopWindows() {
+    std::vector<TopWindow> all;
+    EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+// Windows titled exactly `title`, visible ones first.
+std::vector<HWND> Titled(const std::wstring& title) {
+    std::vector<HWND> visible, hidden;
+    for (const TopWindow& w : TopWindows())
+        if (w.title == title) (IsWindowVisible(w.hwnd) ? visible : hidden).push_back(w.hwnd);
+    visible.insert(visible.end(), hidden.begin(), hidden.end());
+    return visible;
+}
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> all;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+std::wstring WithoutAmpersands(const std::wstring& text) {
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+int Fail(const std::wstring& message) {
+    std::string bytes = ToUtf8(L"inspect: " + message + L"\n");
+    std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+    return 2;
+}
+
+int List() {
+    for (const TopWindow& w : TopWindows())
+        PrintUtf8(L"hwnd=" + Hex(w.hwnd) + L"\tpid=" + std::to_wstring(w.pid) + L"\t" +
+                  Describe(w.hwnd) + L"\tclass=" + ClassOf(w.hwnd) + L"\ttitle=" + w.title + L"\n");
+    return 0;
+}
+
+int Find(const std::wstring& title) {
+    std::vector<HWND> found = Titled(title);
+    for (HWND hwnd : found) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        PrintUtf8(L"hwnd=" + Hex(hwnd) + L"\tpid=" + std::to_wstring(pid) + L"\t" + Describe(hwnd) +
+                  L"\tclass=" + ClassOf(hwnd) + L"\n");
+    }
+    return found.empty() ? 1 : 0;
+}
+
+int Wait(const std::wstring& title, double seconds, const std::wstring& state) {
+    if (state != L"" && state != L"visible" && state != L"hidden" && state != L"gone")
+        return Fail(L"wait: unknown state " + state);
+    ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (;;) {
+        std::vector<HWND> found = Titled(title);
+        bool anyVisible = !found.empty() && IsWindowVisible(found.front());
+        bool done = state == L"gone"      ? found.empty()
+                    : state == L"visible" ? anyVisible
+                    : state == L"hidden"  ? !found.empty() && !anyVisible
+                                          : !found.empty();
+        if (done) return state == L"gone" ? 0 : Find(title);
+        if (GetTickCount64() >= deadline) return 1;
+        Sleep(100);
+    }
+}
+
+int Texts(const std::wstring& title) {
+    std::vector<HWND> found = Titled(title);
+    if (found.empty()) return Fail(L"no window titled " + title);
+    for (HWND child : Children(found.front()))
+        PrintUtf8(L"class=" + ClassOf(child) + L"\tid=" + std::to_wstring(GetDlgCtrlID(child)) +
+                  L"\t" + Describe(child) + L"\ttext=" + WindowText(child) + L"\n");
+    return 0;
+}
+
+int Click(const std::wstring& title, const std::wstring& button) {
+    std::vector<HWND> found = Titled(title);
+    if (found.empty()) return Fail(L"no window titled " + title);
+    bool byId = button.size() > 1 && button[0] == L'#';
+    int id = byId ? _wtoi(button.c_str() + 1) : 0;
+    for (HWND child : Children(found.front())) {
+        bool match = byId ? GetDlgCtrlID(child) == id
+                          : WithoutAmpersands(WindowText(child)) == WithoutAmpersands(button);
+        if (!match) continue;
+        // BM_CLICK runs in the owner's thread: it presses and releases the
+        // button there and the dialog gets its BN_CLICKED as from the mouse.
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(child, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 3000, &result);
+        return 0;
+    }
+    return Fail(L"no control " + button + L" in " + title);
+}
+
+int Close(const std::wstring& title) {
+    std::vector<HWND> found = Titled(title);
+    if (found.empty()) return Fail(L"no window titled " + title);
+    PostMessageW(found.front(), WM_CLOSE, 0, 0);
+    return 0;
+}
+
+int Procs(const std::wstring& name) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return Fail(L"no process snapshot");
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    int matches = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (!name.empty() && _wcsicmp(entry.szExeFile, name.c_str()) != 0) continue;
+        ++matches;
+        PrintUtf8(L"pid=" + std::to_wstring(entry.th32ProcessID) + L"\texe=" + entry.szExeFile + L"\n");
+    }
+    CloseHandle(snapshot);
+    return name.empty() || matches > 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::wstring command = argc > 1 ? argv[1] : L"";
+    auto arg = [&](int i) { return i < argc ? std::wstring(argv[i]) : std::wstring(); };
+    if (command == L"list" && argc == 2) return List();
+    if (command == L"find" && argc == 3) return Find(arg(2));
+    if (command == L"wait" && (argc == 4 || argc == 5)) return Wait(arg(2), _wtof(argv[3]), arg(4));
+    if (command == L"texts" && argc == 3) return Texts(arg(2));
+    if (command == L"click" && argc == 4) return Click(arg(2), arg(3));
+    if (command == L"close" && argc == 3) return Close(arg(2));
+    if (command == L"procs" && argc <= 3) return Procs(arg(2));
+    return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
+                L"click T BUTTON | close T | procs [EXE]");
+}

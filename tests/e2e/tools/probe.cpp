@@ -1,0 +1,51 @@
+// Launch target for the end-to-end tests. Each run appends one UTF-8 line
+//   cwd=<current directory>\tcmd=<command line>\r\n
+// to probe.log beside this exe, or to the file named by the first argument,
+// and exits. The tests count lines to count launches.
+#include "Utf8Out.h"
+
+#include <windows.h>
+
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::wstring ExeFolder() {
+    wchar_t path[MAX_PATH * 4];
+    DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    std::wstring full(path, n);
+    size_t slash = full.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash);
+}
+
+std::wstring CurrentDirectory() {
+    DWORD n = GetCurrentDirectoryW(0, nullptr);
+    std::wstring dir(n, L'\0');
+    n = GetCurrentDirectoryW(n, dir.data());
+    dir.resize(n);
+    return dir;
+}
+
+bool AppendLine(const std::wstring& logPath, const std::string& line) {
+    // FILE_APPEND_DATA makes every write land at the end even if two probes
+    // run at once, so a double launch shows as two whole lines.
+    HANDLE file = CreateFileW(logPath.c_str(), FILE_APPEND_DATA,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == line.size();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::wstring logPath = argc > 1 && argv[1][0] ? std::wstring(argv[1])
+                                                  : ExeFolder() + L"\\probe.log";
+    std::string line = "cwd=" + ToUtf8(CurrentDirectory()) + "\tcmd=" +
+                       ToUtf8(GetCommandLineW()) + "\r\n";
+    return AppendLine(logPath, line) ? 0 : 1;
+}

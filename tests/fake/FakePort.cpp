@@ -1,0 +1,108 @@
+#include "fake/FakePort.h"
+
+#include "fake/GbkCodec.h"
+#include "platform/TextLines.h"
+
+namespace vantrel::testing {
+
+void FakePort::PutText(const std::wstring& relative, const std::wstring& text) {
+    PutFile(relative, EncodeGbk(text).value());
+}
+
+std::vector<std::wstring> FakePort::CallsTo(const std::wstring& prefix) const {
+    std::vector<std::wstring> found;
+    for (auto& c : calls)
+        if (c.compare(0, prefix.size(), prefix) == 0) found.push_back(c);
+    return found;
+}
+
+std::int16_t FakePort::AsyncKeyState(int virtualKey) {
+    keyQueries.push_back(virtualKey);
+    return keysDown.count(virtualKey) ? static_cast<std::int16_t>(0x8001) : 0;
+}
+
+void FakePort::ShellExecute(WindowHandle owner, const std::wstring& operation,
+                            const std::wstring& file, const std::wstring& parameters,
+                            const std::wstring& directory, int showCommand) {
+    Record(L"ShellExecute(" + std::to_wstring(owner) + L"," + operation + L"," + file + L"," +
+           parameters + L"," + directory + L"," + std::to_wstring(showCommand) + L")");
+}
+
+bool FakePort::ExitWindows(unsigned flags) {
+    Record(L"ExitWindows(" + std::to_wstring(flags) + L")");
+    return exitWindowsResult;
+}
+
+std::intptr_t FakePort::SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    Record(L"SendMessage(" + std::to_wstring(window) + L"," + std::to_wstring(message) + L"," +
+           std::to_wstring(wParam) + L"," + std::to_wstring(lParam) + L")");
+    return 0;
+}
+
+unsigned FakePort::MciCommand(const std::wstring& command) {
+    Record(L"MciCommand(" + command + L")");
+    return 0;
+}
+
+std::optional<RegValue> FakePort::RegQuery(RegRoot root, const std::wstring& subKey,
+                                           const std::wstring& valueName) {
+    auto it = registry.find({root, subKey, valueName});
+    if (it == registry.end()) return std::nullopt;
+    return it->second;
+}
+
+void FakePort::RegSetString(RegRoot root, const std::wstring& subKey, const std::wstring& valueName,
+                            const std::wstring& data) {
+    Record(L"RegSetString(" + subKey + L"," + valueName + L"," + data + L")");
+    registry[{root, subKey, valueName}] = RegValue{kRegSz, data + L'\0'};
+}
+
+void FakePort::RegDelete(RegRoot root, const std::wstring& subKey, const std::wstring& valueName) {
+    Record(L"RegDelete(" + subKey + L"," + valueName + L")");
+    registry.erase({root, subKey, valueName});
+}
+
+bool FakePort::FileExists(const std::wstring& path) { return files.count(path) > 0; }
+
+std::optional<std::vector<std::wstring>> FakePort::ReadLines(const std::wstring& path) {
+    auto it = files.find(path);
+    if (it == files.end() || unreadable.count(path)) return std::nullopt;
+    std::vector<std::wstring> lines;
+    for (auto& line : SplitLines(it->second)) lines.push_back(DecodeGbk(line));
+    return lines;
+}
+
+IoResult FakePort::WriteLine(const std::wstring& path, const std::wstring& line) {
+    Record(L"WriteLine(" + path + L")");
+    const auto bytes = EncodeGbk(line);
+    if (!bytes) return IoResult::Fail(L"内容含有无法以 GBK 编码保存的字符");
+    if (unwritable.count(path)) return IoResult::Fail(L"没有写入权限");
+    files[path] = *bytes + "\r\n";
+    return IoResult::Ok();
+}
+
+IoResult FakePort::RemoveFile(const std::wstring& path) {
+    Record(L"RemoveFile(" + path + L")");
+    if (unwritable.count(path)) return IoResult::Fail(L"没有写入权限");
+    files.erase(path);
+    return IoResult::Ok();
+}
+
+void FakePort::EndProcess() {
+    Record(L"EndProcess()");
+    ended = true;
+}
+
+int FakePort::MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+                         unsigned style) {
+    Record(L"MessageBox(" + caption + L")");
+    messages.push_back({owner, text, caption, style});
+    return messageAnswer;
+}
+
+void FakePort::SetTopmost(WindowHandle window, bool topmost) {
+    Record(L"SetTopmost(" + std::to_wstring(window) + L"," + (topmost ? L"1" : L"0") + L")");
+}
+
+}  // namespace vantrel::testing

@@ -1,0 +1,78 @@
+// A Port that keeps files and registry in memory, answers what the test
+// scripted, and records every call that reaches the outside world in order.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/Port.h"
+
+namespace vantrel::testing {
+
+class FakePort : public Port {
+public:
+    // Recorded calls, one text each, e.g. L"ShellExecute(7,Open,C:\\a.txt,,C:\\Vantrel,1)".
+    std::vector<std::wstring> calls;
+    // Every key-state query, in order.
+    std::vector<int> keyQueries;
+
+    struct Message {
+        WindowHandle owner;
+        std::wstring text, caption;
+        unsigned style;
+    };
+    std::vector<Message> messages;
+    int messageAnswer = kIdOk;
+
+    // Scripted world.
+    std::set<int> keysDown;
+    std::wstring folder = L"C:\\Vantrel";
+    bool anotherInstance = false;
+    bool exitWindowsResult = true;
+    bool ended = false;
+    std::map<std::wstring, std::string> files;  // path -> bytes
+    std::set<std::wstring> unwritable;          // WriteLine/RemoveFile fail here
+    std::set<std::wstring> unreadable;          // ReadLines fails here
+    std::map<std::tuple<RegRoot, std::wstring, std::wstring>, RegValue> registry;
+
+    // Conveniences for tests.
+    std::wstring Path(const std::wstring& relative) const { return folder + relative; }
+    void PutFile(const std::wstring& relative, const std::string& bytes) { files[Path(relative)] = bytes; }
+    void PutText(const std::wstring& relative, const std::wstring& text);  // GBK-encodes
+    bool Has(const std::wstring& relative) const { return files.count(Path(relative)) > 0; }
+    const std::string& Bytes(const std::wstring& relative) const { return files.at(Path(relative)); }
+    // The calls whose text starts with the prefix.
+    std::vector<std::wstring> CallsTo(const std::wstring& prefix) const;
+
+    std::int16_t AsyncKeyState(int virtualKey) override;
+    void ShellExecute(WindowHandle owner, const std::wstring& operation, const std::wstring& file,
+                      const std::wstring& parameters, const std::wstring& directory,
+                      int showCommand) override;
+    bool ExitWindows(unsigned flags) override;
+    std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+    unsigned MciCommand(const std::wstring& command) override;
+    std::optional<RegValue> RegQuery(RegRoot root, const std::wstring& subKey,
+                                     const std::wstring& valueName) override;
+    void RegSetString(RegRoot root, const std::wstring& subKey, const std::wstring& valueName,
+                      const std::wstring& data) override;
+    void RegDelete(RegRoot root, const std::wstring& subKey, const std::wstring& valueName) override;
+    bool FileExists(const std::wstring& path) override;
+    std::optional<std::vector<std::wstring>> ReadLines(const std::wstring& path) override;
+    IoResult WriteLine(const std::wstring& path, const std::wstring& line) override;
+    IoResult RemoveFile(const std::wstring& path) override;
+    std::wstring ProgramFolder() override { return folder; }
+    bool AnotherInstanceRunning() override { return anotherInstance; }
+    void EndProcess() override;
+    int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+                   unsigned style) override;
+    void SetTopmost(WindowHandle window, bool topmost) override;
+
+private:
+    void Record(std::wstring call) { calls.push_back(std::move(call)); }
+};
+
+}  // namespace vantrel::testing

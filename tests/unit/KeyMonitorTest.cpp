@@ -1,0 +1,116 @@
+// One tick of the key monitor: which key wins, what is launched with which
+// arguments, and how polling pauses after an action.
+#include "fake/Fixture.h"
+
+namespace vantrel::testing {
+namespace {
+
+class KeyMonitorTest : public AppTest {
+protected:
+    Form1* form = nullptr;
+    void StartWith(const std::wstring& function, const std::wstring& custom) {
+        port.PutText(L"\\Function.dll", function);
+        if (!custom.empty()) port.PutText(L"\\Custom.dll", custom);
+        form = &Start();
+        port.calls.clear();
+        port.keyQueries.clear();
+    }
+};
+
+TEST_F(KeyMonitorTest, AnEntryKeyLaunchesItsTargetFromTheProgramFolder) {
+    StartWith(L"无,无,无,无,无,无,无", L"F5   C:\\音乐\\list.m3u ,F10   D:\\run.exe");
+    Tick(*form, {kF5});
+    EXPECT_EQ(port.calls, (std::vector<std::wstring>{Launch(*form, L"C:\\音乐\\list.m3u")}));
+    form->Timer2_Timer();
+    port.calls.clear();
+    Tick(*form, {kF10});
+    EXPECT_EQ(port.calls, (std::vector<std::wstring>{Launch(*form, L"D:\\run.exe")}));
+}
+
+TEST_F(KeyMonitorTest, EveryEntryWhoseKeyIsDownLaunchesInListOrder) {
+    StartWith(L"无", L"F6   C:\\b.txt,F5   C:\\a.txt,F6   C:\\c.txt,F7   C:\\d.txt");
+    Tick(*form, {kF5, kF6});
+    EXPECT_EQ(port.calls, (std::vector<std::wstring>{Launch(*form, L"C:\\b.txt"),
+                                                     Launch(*form, L"C:\\a.txt"),
+                                                     Launch(*form, L"C:\\c.txt")}));
+}
+
+TEST_F(KeyMonitorTest, SystemSlotsWinOverF12AndEntries) {
+    StartWith(L"无,F2,无,无,无,无,无", L"F2   C:\\a.txt");
+    Tick(*form, {kF2, kF12});
+    EXPECT_EQ(port.calls, (std::vector<std::wstring>{L"ExitWindows(2)"}));
+    EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(KeyMonitorTest, F12OnlyShowsTheWindowAndWinsOverEntries) {
+    StartWith(L"无", L"F5   C:\\a.txt");
+    Tick(*form, {kF12, kF5});
+    EXPECT_TRUE(form->Visible());
+    EXPECT_TRUE(port.calls.empty());
+}
+
+TEST_F(KeyMonitorTest, AnActionPausesPollingForOneSlowTick) {
+    StartWith(L"无", L"F5   C:\\a.txt");
+    form->Timer2_Timer();  // the start-up's first half-second has passed
+    EXPECT_FALSE(form->Timer2.Enabled());
+    Tick(*form, {});
+    EXPECT_TRUE(form->Timer1.Enabled());  // nothing down: polling goes on
+    Tick(*form, {kF5});
+    EXPECT_FALSE(form->Timer1.Enabled());
+    EXPECT_TRUE(form->Timer2.Enabled());
+    form->Timer2_Timer();
+    EXPECT_TRUE(form->Timer1.Enabled());
+    EXPECT_FALSE(form->Timer2.Enabled());
+}
+
+TEST_F(KeyMonitorTest, UnboundSlotsAndUnknownNamesAreNeverAskedFor) {
+    StartWith(L"无,F12,abc,F1,,无,F5", L"xx   C:\\a.txt,F5   C:\\b.txt");
+    port.keysDown = {kF12};
+    form->Timer1_Timer();
+    // Slot 1 shows "F12" but has no code: only the real F12 query shows it.
+    EXPECT_EQ(port.keyQueries, (std::vector<int>{kF12}));
+    EXPECT_TRUE(form->Visible());
+    form->Timer2_Timer();
+    port.keyQueries.clear();
+    Tick(*form, {});
+    // Slot 6 (the add row) is never polled; one query per entry with a key.
+    EXPECT_EQ(port.keyQueries, (std::vector<int>{kF12, kF5}));
+}
+
+TEST_F(KeyMonitorTest, UnsavedEditsDoNotChangeWhatFires) {
+    StartWith(L"无", L"F5   C:\\a.txt,F6   C:\\b.txt");
+    form->List1.AddItem(L"F7   C:\\new.txt");
+    form->List1.RemoveItem(0);
+    Tick(*form, {kF5, 0x76});
+    EXPECT_EQ(port.calls, (std::vector<std::wstring>{Launch(*form, L"C:\\a.txt")}));
+    form->Timer2_Timer();
+    form->List1.Clear();
+    port.calls.clear();
+    Tick(*form, {kF6});
+    EXPECT_EQ(port.calls, (std::vector<std::wstring>{Launch(*form, L"C:\\b.txt")}));
+
+    // After the save the list is what the monitor watches.
+    form->Timer2_Timer();
+    form->List1.AddItem(L"F7   C:\\new.txt");
+    form->cmdApplyt_Click();
+    port.calls.clear();
+    Tick(*form, {kF5, kF6, 0x76});
+    EXPECT_EQ(port.calls, (std::vector<std::wstring>{Launch(*form, L"C:\\new.txt")}));
+}
+
+TEST_F(KeyMonitorTest, PausedMonitoringFiresNothing) {
+    StartWith(L"无", L"F5   C:\\a.txt");
+    app.Unload(*form);
+    EXPECT_FALSE(app.IsLoaded<Form1>());
+    EXPECT_EQ(host.detached, (std::vector<std::wstring>{L"Form1"}));
+    // A resumed window reads the files again, edited while paused.
+    port.PutText(L"\\Custom.dll", L"F6   C:\\b.txt");
+    Form1& resumed = app.Get<Form1>();
+    app.CollectUnloaded();
+    resumed.Timer2_Timer();
+    Tick(resumed, {kF6});
+    EXPECT_EQ(port.calls.back(), Launch(resumed, L"C:\\b.txt"));
+}
+
+}  // namespace
+}  // namespace vantrel::testing

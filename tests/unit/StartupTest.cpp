@@ -1,0 +1,118 @@
+// The main window's load handler: single instance, greeting, the forms it
+// brings up, and what it resets on every run.
+#include "fake/Fixture.h"
+#include "ui/forms/Pictures.h"
+#include "ui/tray/frmMenuForm.h"
+#include "ui/tray/icon1.h"
+#include "voice/Form4.h"
+
+namespace vantrel::testing {
+namespace {
+
+using StartupTest = AppTest;
+
+TEST_F(StartupTest, SecondCopyIsRefusedBeforeAnythingElseHappens) {
+    port.anotherInstance = true;
+    Start();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, L"程序已经运行，请不要运行多个《Vantrel》");
+    EXPECT_EQ(port.messages[0].caption, L"程序已经运行");
+    EXPECT_EQ(port.messages[0].style, 0u);  // OK button, no icon
+    EXPECT_TRUE(port.ended);
+    EXPECT_EQ(port.calls.back(), L"EndProcess()");
+    EXPECT_FALSE(app.IsLoaded<Form1>());
+    EXPECT_FALSE(app.IsLoaded<frmMenuForm>());
+    EXPECT_FALSE(app.IsLoaded<icon1>());
+    EXPECT_EQ(host.attached, (std::vector<std::wstring>{L"Form1"}));
+}
+
+TEST_F(StartupTest, FirstStartShowsTheWindowThenGreets) {
+    Form1& form = Start();
+    EXPECT_TRUE(form.Visible());
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, L"第一次启动，请配置，然后按“保存”");
+    EXPECT_EQ(port.messages[0].caption, L"第一次启动");
+    EXPECT_EQ(port.messages[0].style, unsigned(MbOk | MbIconInformation));
+    EXPECT_EQ(port.messages[0].owner, form.hWnd());
+    for (auto& chooser : form.cmbChooseKey) {
+        EXPECT_EQ(chooser.Text(), L"无");
+        EXPECT_EQ(chooser.Items(), ChooserKeyNames());
+    }
+    EXPECT_EQ(form.List1.ListCount(), 0);
+    for (auto code : form.Table().SystemKeys) EXPECT_EQ(code, 0);
+    EXPECT_FALSE(port.ended);
+}
+
+TEST_F(StartupTest, OrdinaryStartStaysHiddenAndSilent) {
+    port.PutText(L"\\Function.dll", L"无,F3,无,无,无,F11,无\r\n");
+    Form1& form = Start();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(form.cmbChooseKey[1].Text(), L"F3");
+    EXPECT_EQ(form.Table().SystemKeys[1], 0x72);
+    EXPECT_EQ(form.Table().SystemKeys[5], 0x7A);
+}
+
+TEST_F(StartupTest, OnlyCustomDllLoadsTheListWithoutGreeting) {
+    port.PutText(L"\\Custom.dll", L"F5   C:\\音乐\\list.m3u,F10   C:\\a.exe\r\n");
+    Form1& form = Start();
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(form.List1.Items(),
+              (std::vector<std::wstring>{L"F5   C:\\音乐\\list.m3u", L"F10   C:\\a.exe"}));
+    for (auto& chooser : form.cmbChooseKey) EXPECT_EQ(chooser.Text(), L"无");
+}
+
+TEST_F(StartupTest, BringsUpTheHiddenFormsInOrderAndOnlyOnce) {
+    port.PutText(L"\\Function.dll", L"无,无,无,无,无,无,无");
+    Form1& form = Start();
+    EXPECT_EQ(host.attached, (std::vector<std::wstring>{L"Form1", L"frmMenuForm", L"icon1"}));
+    EXPECT_FALSE(app.Find<icon1>()->Visible());
+    form.Form_Load();
+    EXPECT_EQ(host.attached.size(), 3u);
+}
+
+TEST_F(StartupTest, VoiceWindowIsLoadedHiddenOnlyWhenSwitchedOn) {
+    port.PutText(L"\\Function.dll", L"无");
+    Start();
+    EXPECT_FALSE(app.IsLoaded<Form4>());
+
+    FakePort port2;
+    port2.PutText(L"\\Function.dll", L"无");
+    port2.PutText(L"\\tools\\yy\\set1.dll", L"1\r\n");
+    Application app2{port2};
+    app2.Get<Form1>();
+    ASSERT_TRUE(app2.IsLoaded<Form4>());
+    EXPECT_FALSE(app2.Find<Form4>()->Visible());
+}
+
+TEST_F(StartupTest, PutsTheWindowOnTopAndResetsButtonsAndStatus) {
+    port.PutText(L"\\Function.dll", L"无");
+    Form1& form = Start();
+    EXPECT_EQ(form.Check1.Value(), 1);
+    EXPECT_EQ(port.CallsTo(L"SetTopmost"), (std::vector<std::wstring>{L"SetTopmost(100,1)"}));
+    EXPECT_FALSE(form.cmdApplyt.Enabled());
+    EXPECT_EQ(form.cmdApply.GetPicture(), form.Bef.GetPicture());
+    EXPECT_EQ(form.cmdOk.GetPicture(), form.Bauto.GetPicture());
+    EXPECT_FALSE(form.cmddelt.Enabled());
+    EXPECT_EQ(form.cmddel.GetPicture(), form.Bef.GetPicture());
+    EXPECT_EQ(form.zt.Caption(), L"");
+    EXPECT_EQ(form.BackColor(), (Colour{218, 244, 254}));
+    EXPECT_TRUE(form.Timer1.Enabled());
+    EXPECT_TRUE(form.Timer2.Enabled());
+}
+
+TEST_F(StartupTest, ReadsTheBrowserStartPageOnEveryLoad) {
+    const auto key = std::make_tuple(RegRoot::CurrentUser,
+                                     std::wstring(L"Software\\Microsoft\\Internet Explorer\\Main"),
+                                     std::wstring(L"Start Page"));
+    port.registry[key] = RegValue{kRegSz, std::wstring(L"http://例子.cn/\0junk\0", 19)};
+    port.PutText(L"\\Function.dll", L"无");
+    Form1& form = Start();
+    EXPECT_EQ(form.Text4.Text(), L"http://例子.cn/");
+    port.registry[key] = RegValue{kRegExpandSz, L"%HOME%\\page.htm"};
+    form.Form_Load();
+    EXPECT_EQ(form.Text4.Text(), L"");
+}
+
+}  // namespace
+}  // namespace vantrel::testing
