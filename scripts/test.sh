@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: native unit tests, the Win32 port's
+# tests under Wine, and the end-to-end tests of the real Vantrel.exe under
+# Wine and Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh"
+status=0
+echo "== unit tests (native)"
+(cd "$root/build/native" && ctest --output-on-failure -j2) || status=1
+echo "== port tests (Wine)"
+(cd "$root/build/win32" && ctest --output-on-failure) || status=1
+echo "== end-to-end tests (Wine, Xvfb)"
+bash "$root/tests/e2e/run.sh" || status=1
+exit $status
