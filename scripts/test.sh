@@ -9,6 +9,8 @@ bash "$root/scripts/build.sh"
 status=0
 echo "== unit tests (native)"
 (cd "$root/build/native" && ctest --output-on-failure -j2) || status=1
+echo "== benchmark: a 10 MiB Custom.dll (figures only)"
+"$root/build/native/tests/monitor_bench" || status=1
 echo "== port tests (Wine)"
 (cd "$root/build/win32" && ctest --output-on-failure) || status=1
 echo "== end-to-end tests (Wine, Xvfb)"

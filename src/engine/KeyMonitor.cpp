@@ -1,5 +1,7 @@
 #include "engine/KeyMonitor.h"
 
+#include <array>
+
 namespace vantrel {
 
 bool IsKeyDown(Port& port, KeyCode code) {
@@ -19,8 +21,21 @@ TickDecision PollKeys(Port& port, const KeyTable& table) {
         decision.kind = TickDecision::Kind::ShowWindow;
         return decision;
     }
-    for (std::size_t i = 0; i < table.EntryKeyCodes.size(); ++i)
-        if (IsKeyDown(port, table.EntryKeyCodes[i])) decision.entries.push_back(i);
+    // Each distinct key is asked for once per tick, however many entries
+    // share it, so a huge table costs no more queries than ten keys do.
+    std::array<signed char, 256> known;
+    known.fill(-1);
+    for (std::size_t i = 0; i < table.EntryKeyCodes.size(); ++i) {
+        const KeyCode code = table.EntryKeyCodes[i];
+        bool down;
+        if (code > 0 && code < 256) {
+            if (known[code] < 0) known[code] = IsKeyDown(port, code) ? 1 : 0;
+            down = known[code] == 1;
+        } else {
+            down = IsKeyDown(port, code);
+        }
+        if (down) decision.entries.push_back(i);
+    }
     if (!decision.entries.empty()) decision.kind = TickDecision::Kind::Launch;
     return decision;
 }

@@ -64,7 +64,7 @@ TEST_F(KeyMonitorTest, AnActionPausesPollingForOneSlowTick) {
 }
 
 TEST_F(KeyMonitorTest, UnboundSlotsAndUnknownNamesAreNeverAskedFor) {
-    StartWith(L"无,F12,abc,F1,,无,F5", L"xx   C:\\a.txt,F5   C:\\b.txt");
+    StartWith(L"无,F12,abc,F1,,无,F5", L"xx   C:\\a.txt,F5   C:\\b.txt,F5   C:\\c.txt");
     port.keysDown = {kF12};
     form->Timer1_Timer();
     // Slot 1 shows "F12" but has no code: only the real F12 query shows it.
@@ -73,7 +73,7 @@ TEST_F(KeyMonitorTest, UnboundSlotsAndUnknownNamesAreNeverAskedFor) {
     form->Timer2_Timer();
     port.keyQueries.clear();
     Tick(*form, {});
-    // Slot 6 (the add row) is never polled; one query per entry with a key.
+    // Slot 6 (the add row) is never polled; each entry key is asked for once.
     EXPECT_EQ(port.keyQueries, (std::vector<int>{kF12, kF5}));
 }
 
