@@ -35,4 +35,13 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     ) 9>"$WINEPREFIX.lock"
 fi
 
-exec wine "$@"
+# The output goes through a file, not straight to our caller: Wine's session
+# processes (services.exe, explorer.exe...) inherit the first program's output
+# and outlive it, and a caller reading a pipe, as CTest does, would wait for
+# them to end, seconds later.
+log="$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")"
+trap 'rm -f "$log"' EXIT
+status=0
+wine "$@" >"$log" 2>&1 </dev/null || status=$?
+cat "$log"
+exit "$status"

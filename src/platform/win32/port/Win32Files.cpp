@@ -70,6 +70,17 @@ bool WriteTempFile(const std::wstring& tempPath, const std::string& bytes) {
     return true;
 }
 
+// A refused rename says only "access denied" when another program holds the
+// target open without sharing deletion; ask the file itself which it is.
+DWORD ReplaceError(const std::wstring& path, DWORD error) {
+    if (error != ERROR_ACCESS_DENIED) return error;
+    UniqueFile probe(::CreateFileW(path.c_str(), DELETE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe && ::GetLastError() == ERROR_SHARING_VIOLATION) return ERROR_SHARING_VIOLATION;
+    return error;
+}
+
 }  // namespace
 
 bool Win32Port::FileExists(const std::wstring& path) {
@@ -108,7 +119,7 @@ IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line
     }
     if (!::MoveFileExW(tempPath.c_str(), path.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = ::GetLastError();
+        const DWORD error = ReplaceError(path, ::GetLastError());
         ::DeleteFileW(tempPath.c_str());
         return IoResult::Fail(FileErrorReason(error));
     }

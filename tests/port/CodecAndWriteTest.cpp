@@ -1,0 +1,129 @@
+// The GBK codec and the atomic replacement of a file by WriteLine: the bytes
+// on disk, and the old file kept whole whenever the write fails.
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "platform/win32/port/FileErrors.h"
+#include "platform/win32/port/Gbk.h"
+#include "platform/win32/port/Handles.h"
+#include "platform/win32/port/Win32Port.h"
+
+namespace vantrel::win32 {
+namespace {
+
+using test::ReadRaw;
+using test::TempFolder;
+using test::WriteRaw;
+
+const std::wstring kChinese = L"无F5记事本";
+const std::string kChineseGbk = "\xCE\xDE" "F5" "\xBC\xC7\xCA\xC2\xB1\xBE";
+const std::wstring kReadOnlyReason = L"没有写入权限（文件或文件夹只读，或被拒绝访问）";
+
+TEST(Codec, ChineseEncodesToGbkBytesAndBack) {
+    EXPECT_EQ(EncodeGbk(kChinese), kChineseGbk);
+    EXPECT_EQ(DecodeGbk(kChineseGbk), kChinese);
+    EXPECT_EQ(EncodeGbk(L""), std::string());
+    EXPECT_EQ(DecodeGbk(""), L"");
+}
+
+TEST(Codec, CharactersOutsideGbkAreRefusedNotReplaced) {
+    EXPECT_EQ(EncodeGbk(L"F1\U0001F600"), std::nullopt);  // emoji
+    EXPECT_EQ(EncodeGbk(L"\u0E01"), std::nullopt);         // Thai letter
+    EXPECT_EQ(EncodeGbk(std::wstring(1, L'\xD800')), std::nullopt);  // lone surrogate
+    // A question mark of one's own is not mistaken for a replacement.
+    EXPECT_EQ(EncodeGbk(L"a?b"), std::string("a?b"));
+}
+
+TEST(Codec, BrokenGbkStillDecodesToSomething) {
+    // A lead byte without its trail byte, and bytes no GBK character uses.
+    const std::wstring text = DecodeGbk("A\xCE");
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.front(), L'A');
+    EXPECT_FALSE(DecodeGbk("\xFF\x80\xFF").empty());
+}
+
+TEST(Codec, ErrorReasonsNameTheCommonCausesInChinese) {
+    EXPECT_EQ(FileErrorReason(ERROR_ACCESS_DENIED), kReadOnlyReason);
+    EXPECT_EQ(FileErrorReason(ERROR_DISK_FULL), L"磁盘空间不足");
+    EXPECT_EQ(FileErrorReason(ERROR_SHARING_VIOLATION), L"文件正被其他程序使用");
+    EXPECT_EQ(FileErrorReason(ERROR_PATH_NOT_FOUND), L"找不到文件夹");
+    // Anything else carries the system's code so that it can be looked up.
+    const std::wstring other = FileErrorReason(ERROR_INVALID_NAME);
+    EXPECT_NE(other.find(L"错误代码 123"), std::wstring::npos) << other;
+}
+
+class Write : public testing::Test {
+protected:
+    TempFolder folder;
+    Win32Port port;
+    std::wstring target = folder / L"function.txt";
+};
+
+TEST_F(Write, ChineseLineIsStoredAsGbkWithCrLfAndReadsBack) {
+    ASSERT_TRUE(port.WriteLine(target, kChinese).ok);
+    EXPECT_EQ(ReadRaw(target), kChineseGbk + "\r\n");
+    EXPECT_EQ(port.ReadLines(target), std::vector<std::wstring>{kChinese});
+}
+
+TEST_F(Write, ReplacesTheWholeOldFileAndLeavesNoTemporaryFile) {
+    WriteRaw(target, "a much longer old line\r\nand a second one\r\n");
+    ASSERT_TRUE(port.WriteLine(target, L"").ok);
+    EXPECT_EQ(ReadRaw(target), "\r\n");
+    EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
+}
+
+TEST_F(Write, UnencodableTextFailsAndTouchesNothing) {
+    const std::string old = "old \xCE\xDE\r\n";
+    WriteRaw(target, old);
+    const IoResult result = port.WriteLine(target, L"新\U0001F600");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, L"内容含有无法以 GBK 编码保存的字符");
+    EXPECT_EQ(ReadRaw(target), old);
+    EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
+}
+
+TEST_F(Write, ReadOnlyTargetFailsAndStaysWhole) {
+    const std::string old = "F1,notepad\r\n";
+    WriteRaw(target, old);
+    ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    const IoResult result = port.WriteLine(target, L"new");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, kReadOnlyReason);
+    EXPECT_EQ(ReadRaw(target), old);
+    EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
+    EXPECT_TRUE(::GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY);
+}
+
+TEST_F(Write, MissingFolderFailsWithoutCreatingIt) {
+    const std::wstring inMissing = folder / L"missing\\function.txt";
+    const IoResult result = port.WriteLine(inMissing, L"x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, L"找不到文件夹");
+    EXPECT_TRUE(folder.List().empty());
+}
+
+TEST_F(Write, TargetThatIsAFolderFailsAndCleansUp) {
+    ASSERT_TRUE(::CreateDirectoryW(target.c_str(), nullptr));
+    const IoResult result = port.WriteLine(target, L"x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, kReadOnlyReason);
+    EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
+}
+
+TEST_F(Write, TargetHeldOpenWithoutSharingFailsAndStaysWhole) {
+    const std::string old = "kept\r\n";
+    WriteRaw(target, old);
+    {
+        UniqueFile holder(::CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder);
+        const IoResult result = port.WriteLine(target, L"new");
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.reason, L"文件正被其他程序使用");
+    }
+    EXPECT_EQ(ReadRaw(target), old);
+    EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
+}
+
+}  // namespace
+}  // namespace vantrel::win32
