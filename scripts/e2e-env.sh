@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared shell functions for running Vantrel.exe under Wine inside Xvfb:
 # the zh_CN locale, Xvfb, Wine prefixes with the "shell" virtual desktop,
 # key presses and window look-ups. Source it; it sets no shell options.

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the e2e cases (sourced by run.sh after scripts/e2e-env.sh).
 # A case runs with PREFIX (its own copy of the template prefix), APP (a fresh
 # program folder holding Vantrel.exe) and APP_WIN (APP as a Windows path).

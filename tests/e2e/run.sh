@@ -44,6 +44,7 @@ e2e_start_xvfb 70 || { echo "0 passed, 1 failed"; exit 2; }
 e2e_make_prefix "$TEMPLATE" || { echo "0 passed, 1 failed"; exit 2; }
 
 for case_file in "$HERE"/cases/*.sh; do
+    # shellcheck source=/dev/null
     source "$case_file"
 done
 
@@ -57,8 +58,8 @@ for name in "${E2E_CASES[@]}"; do
     else
         echo "FAIL $name: ${FAIL_REASON:-setup failed}"
         FAILED=$((FAILED + 1))
+        e2e_shot fail
     fi
-    e2e_shot "$name"
     e2e_case_teardown
 done
 

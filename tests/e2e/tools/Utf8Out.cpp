@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <fcntl.h>
-#include <io.h>
 
 std::string ToUtf8(const std::wstring& text) {
     if (text.empty()) return {};
@@ -26,11 +23,23 @@ std::wstring FromUtf8(const std::string& text) {
     return out;
 }
 
-void PrintUtf8(const std::wstring& text) {
-    // Binary mode: lines end in a bare LF, as the shell reading them expects.
-    static const int binary = _setmode(_fileno(stdout), _O_BINARY);
-    (void)binary;
-    std::string bytes = ToUtf8(text);
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+namespace {
+
+void WriteAll(DWORD which, const std::string& bytes) {
+    // WriteFile on the raw handle: no CRT text mode turning LF into CR LF.
+    HANDLE out = GetStdHandle(which);
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD wrote = 0;
+        if (!WriteFile(out, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &wrote,
+                       nullptr) || wrote == 0)
+            return;
+        done += wrote;
+    }
 }
+
+}  // namespace
+
+void PrintUtf8(const std::wstring& text) { WriteAll(STD_OUTPUT_HANDLE, ToUtf8(text)); }
+
+void PrintErrorUtf8(const std::wstring& text) { WriteAll(STD_ERROR_HANDLE, ToUtf8(text)); }

@@ -9,3 +9,6 @@ std::wstring FromUtf8(const std::string& text);
 
 // Writes the text as UTF-8 to stdout (no newline added) and flushes.
 void PrintUtf8(const std::wstring& text);
+
+// The same for stderr.
+void PrintErrorUtf8(const std::wstring& text);

@@ -7,7 +7,8 @@
 //   inspect wait <title> <seconds> [visible|hidden|gone]
 //                                      poll until such a window exists (and is
 //                                      visible / hidden), or until none is left
-//   inspect texts <title>              child controls of that window
+//   inspect texts <title>              child controls of that window (image=1:
+//                                      a static showing an icon or bitmap)
 //   inspect click <title> <button>     press the child button with that caption
 //                                      (& ignored) or "#<id>"
 //   inspect close <title>              post WM_CLOSE to that window
@@ -108,8 +109,7 @@ std::wstring WithoutAmpersands(const std::wstring& text) {
 }
 
 int Fail(const std::wstring& message) {
-    std::string bytes = ToUtf8(L"inspect: " + message + L"\n");
-    std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+    PrintErrorUtf8(L"inspect: " + message + L"\n");
     return 2;
 }
 
@@ -148,12 +148,24 @@ int Wait(const std::wstring& title, double seconds, const std::wstring& state) {
     }
 }
 
+// 1 when the control is a static that shows an icon or a bitmap, else 0.
+int ShowsImage(HWND control) {
+    if (ClassOf(control) != L"Static") return 0;
+    LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK;
+    if (type != SS_ICON && type != SS_BITMAP) return 0;
+    DWORD_PTR image = 0;
+    SendMessageTimeoutW(control, STM_GETIMAGE, type == SS_ICON ? IMAGE_ICON : IMAGE_BITMAP, 0,
+                        SMTO_ABORTIFHUNG, 1000, &image);
+    return image != 0 ? 1 : 0;
+}
+
 int Texts(const std::wstring& title) {
     std::vector<HWND> found = Titled(title);
     if (found.empty()) return Fail(L"no window titled " + title);
     for (HWND child : Children(found.front()))
         PrintUtf8(L"class=" + ClassOf(child) + L"\tid=" + std::to_wstring(GetDlgCtrlID(child)) +
-                  L"\t" + Describe(child) + L"\ttext=" + WindowText(child) + L"\n");
+                  L"\t" + Describe(child) + L"\timage=" + std::to_wstring(ShowsImage(child)) +
+                  L"\ttext=" + WindowText(child) + L"\n");
     return 0;
 }
 
