@@ -1,0 +1,34 @@
+#include "platform/win32/shell/BitmapCache.h"
+
+namespace vantrel::win32 {
+
+HBITMAP BitmapCache::Find(const std::wstring& resource) {
+    if (resource.empty()) return nullptr;
+    auto it = loaded_.find(resource);
+    if (it == loaded_.end()) {
+        auto* bitmap = static_cast<HBITMAP>(
+            LoadImageW(instance_, resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        // A missing resource is remembered too, so it is looked up only once.
+        it = loaded_.emplace(resource, Bitmap(bitmap)).first;
+    }
+    return it->second.Get();
+}
+
+bool BitmapCache::Draw(HDC dc, const std::wstring& resource, const RECT& target) {
+    HBITMAP bitmap = Find(resource);
+    if (!bitmap) return false;
+    BITMAP info{};
+    if (!GetObjectW(bitmap, sizeof info, &info)) return false;
+    MemoryDc source(dc);
+    if (!source.Get()) return false;
+    Selection select(source.Get(), bitmap);
+    SavedDc saved(dc);
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, target.left, target.top, target.right - target.left,
+               target.bottom - target.top, source.Get(), 0, 0, info.bmWidth, info.bmHeight,
+               SRCCOPY);
+    return true;
+}
+
+}  // namespace vantrel::win32

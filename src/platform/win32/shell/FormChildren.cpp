@@ -1,0 +1,278 @@
+// The form's control windows: one standard child window per control,
+// created at the control's place, and the mirroring of each control's state.
+
+#include "platform/win32/shell/FormIds.h"
+#include "platform/win32/shell/FormWindow.h"
+#include "platform/win32/shell/ItemEdit.h"
+#include "platform/win32/shell/Shell.h"
+#include "platform/win32/shell/WindowText.h"
+
+namespace vantrel::win32 {
+namespace {
+
+// Items a chooser shows when dropped down.
+constexpr int kVisibleChoices = 11;
+// Above this many changed lines a list stops redrawing until it is filled.
+constexpr std::size_t kBulkLines = 64;
+
+void SetTextIfChanged(HWND hwnd, const std::wstring& text) {
+    if (WindowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
+}
+
+HWND ComboEdit(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
+// A caption that sits exactly across an image below it is that image
+// button's caption, centred like a button's.
+bool IsButtonCaption(const std::vector<Control*>& controls, std::size_t index) {
+    const Rect& label = controls[index]->Bounds();
+    for (std::size_t i = 0; i < index; ++i) {
+        const Control& face = *controls[i];
+        if (face.Kind() != ControlKind::Image) continue;
+        const Rect& r = face.Bounds();
+        if (r.left == label.left && r.width == label.width && label.top < r.top + r.height &&
+            r.top < label.top + label.height)
+            return true;
+    }
+    return false;
+}
+
+// Temporarily marks the window as pushing, so the notifications our own
+// changes cause are not taken for the user's.
+class PushScope {
+public:
+    explicit PushScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    PushScope(const PushScope&) = delete;
+    PushScope& operator=(const PushScope&) = delete;
+    ~PushScope() { flag_ = saved_; }
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
+}  // namespace
+
+void FormWindow::CreateChildren() {
+    const auto& controls = form_.Controls();
+    children_.resize(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        children_[i].owner = this;
+        children_[i].control = controls[i];
+        if (controls[i]->Kind() == ControlKind::Label)
+            children_[i].buttonCaption = IsButtonCaption(controls, i);
+    }
+    for (std::size_t i = 0; i < children_.size(); ++i)
+        if (children_[i].control->Kind() != ControlKind::Timer)
+            children_[i].hwnd = CreateChild(children_[i], static_cast<int>(i));
+    // Later controls lie over earlier ones: a caption over its face.
+    for (Child& child : children_)
+        if (child.hwnd)
+            SetWindowPos(child.hwnd, HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND FormWindow::CreateChild(Child& child, int index) {
+    const Control& control = *child.control;
+    const wchar_t* className = WC_STATICW;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD exStyle = 0;
+    std::wstring text;
+    switch (control.Kind()) {
+    case ControlKind::Label:
+        style |= SS_NOTIFY | (child.buttonCaption ? SS_CENTER : SS_LEFT);
+        text = static_cast<const Label&>(control).Caption();
+        break;
+    case ControlKind::Image:
+        style |= SS_NOTIFY | SS_OWNERDRAW;
+        break;
+    case ControlKind::TextBox:
+        className = WC_EDITW;
+        style |= ES_AUTOHSCROLL | WS_TABSTOP;
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::ComboBox:
+        className = WC_COMBOBOXW;
+        style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+        break;
+    case ControlKind::ListBox:
+        className = WC_LISTBOXW;
+        style |= LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | WS_TABSTOP;
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::CheckBox:
+        className = WC_BUTTONW;
+        style |= BS_AUTOCHECKBOX | WS_TABSTOP;
+        text = static_cast<const CheckBox&>(control).Caption();
+        break;
+    case ControlKind::Timer:
+        return nullptr;
+    }
+    const RECT r = PixelRect(control);
+    HWND hwnd = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, Handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+                                shell_.Instance(), nullptr);
+    if (!hwnd) return nullptr;
+    child.hwnd = hwnd;
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    Subclass(child, hwnd, child.original);
+    if (control.Kind() == ControlKind::ComboBox) {
+        child.edit = ComboEdit(hwnd);
+        if (child.edit) Subclass(child, child.edit, child.editOriginal);
+        SizeDropDown(child);
+    }
+    return hwnd;
+}
+
+void FormWindow::SizeDropDown(Child& child) {
+    // A drop-down combo box's window height is its height when dropped: the
+    // selection field plus the list.
+    const auto field = static_cast<int>(SendMessageW(child.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    const auto item = static_cast<int>(SendMessageW(child.hwnd, CB_GETITEMHEIGHT, 0, 0));
+    if (field <= 0 || item <= 0) return;
+    const RECT r = PixelRect(*child.control);
+    const int edges = 2 * GetSystemMetrics(SM_CYEDGE) + 2;
+    SetWindowPos(child.hwnd, nullptr, 0, 0, r.right - r.left,
+                 field + edges + kVisibleChoices * item + edges, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(child.hwnd, CB_SETMINVISIBLE, kVisibleChoices, 0);
+}
+
+void FormWindow::PushChild(Child& child, int index) {
+    Control& control = *child.control;
+    if (control.Revision() == child.pushed) return;
+    child.pushed = control.Revision();
+    PushScope scope(pushing_);
+    if (control.Kind() == ControlKind::Timer) {
+        PushTimer(child, index);
+        return;
+    }
+    HWND hwnd = child.hwnd;
+    if (!hwnd) return;
+    switch (control.Kind()) {
+    case ControlKind::Label:
+        SetTextIfChanged(hwnd, static_cast<Label&>(control).Caption());
+        break;
+    case ControlKind::TextBox:
+        SetTextIfChanged(hwnd, static_cast<TextBox&>(control).Text());
+        break;
+    case ControlKind::ComboBox: {
+        auto& combo = static_cast<ComboBox&>(control);
+        PushItems(child, combo.Items(), false);
+        PushComboText(child);
+        if (HWND edit = ComboEdit(hwnd)) SendMessageW(edit, EM_SETREADONLY, combo.Locked(), 0);
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto& list = static_cast<ListBox&>(control);
+        PushItems(child, list.Items(), true);
+        if (SendMessageW(hwnd, LB_GETCURSEL, 0, 0) != list.ListIndex())
+            SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()), 0);
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto& check = static_cast<CheckBox&>(control);
+        SetTextIfChanged(hwnd, check.Caption());
+        const int state = check.Value() == 1 ? BST_CHECKED : check.Value() == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
+        SendMessageW(hwnd, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+        break;
+    }
+    default:
+        break;
+    }
+    if ((IsWindowEnabled(hwnd) != FALSE) != control.Enabled()) EnableWindow(hwnd, control.Enabled());
+    const bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible != control.Visible()) ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
+    PushToolTip(child);
+    // Captions are drawn over what lies below them, and faces lie below
+    // captions: both repaint the whole area they cover.
+    if (control.Kind() == ControlKind::Label || control.Kind() == ControlKind::Image)
+        RepaintArea(child);
+}
+
+void FormWindow::PushItems(Child& child, const std::vector<std::wstring>& items, bool list) {
+    const ItemEdit edit = PlanItemEdit(child.shown, items);
+    if (edit.None()) return;
+    HWND hwnd = child.hwnd;
+    const UINT deleteMsg = list ? LB_DELETESTRING : CB_DELETESTRING;
+    const UINT insertMsg = list ? LB_INSERTSTRING : CB_INSERTSTRING;
+    const bool bulk = edit.remove + edit.insert > kBulkLines;
+    if (bulk) SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    if (edit.remove > 0 && edit.remove == child.shown.size()) {
+        SendMessageW(hwnd, list ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    } else {
+        for (std::size_t k = 0; k < edit.remove; ++k)
+            SendMessageW(hwnd, deleteMsg, edit.at, 0);
+    }
+    if (edit.insert > kBulkLines) {
+        std::size_t chars = 0;
+        for (std::size_t k = 0; k < edit.insert; ++k) chars += items[edit.at + k].size() + 1;
+        SendMessageW(hwnd, list ? LB_INITSTORAGE : CB_INITSTORAGE, edit.insert,
+                     static_cast<LPARAM>(chars * sizeof(wchar_t)));
+    }
+    // Lines that go to the end are appended (-1); the others are inserted.
+    const std::size_t keptTail = child.shown.size() - edit.at - edit.remove;
+    for (std::size_t k = 0; k < edit.insert; ++k) {
+        const WPARAM at = keptTail == 0 ? static_cast<WPARAM>(-1) : edit.at + k;
+        SendMessageW(hwnd, insertMsg, at, reinterpret_cast<LPARAM>(items[edit.at + k].c_str()));
+    }
+    child.shown = items;
+    if (bulk) {
+        SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+}
+
+void FormWindow::PushComboText(Child& child) {
+    const std::wstring& text = static_cast<ComboBox&>(*child.control).Text();
+    int wanted = -1;
+    for (std::size_t i = 0; i < child.shown.size(); ++i)
+        if (child.shown[i] == text) {
+            wanted = static_cast<int>(i);
+            break;
+        }
+    if (SendMessageW(child.hwnd, CB_GETCURSEL, 0, 0) != wanted)
+        SendMessageW(child.hwnd, CB_SETCURSEL, static_cast<WPARAM>(wanted), 0);
+    SetTextIfChanged(child.hwnd, text);
+}
+
+void FormWindow::PushTimer(Child& child, int index) {
+    const auto& timer = static_cast<const Timer&>(*child.control);
+    const UINT_PTR id = kFirstTimerId + static_cast<std::size_t>(index);
+    KillTimer(Handle(), id);
+    if (timer.Enabled() && timer.Interval() > 0) SetTimer(Handle(), id, timer.Interval(), nullptr);
+}
+
+void FormWindow::PushToolTip(Child& child) {
+    const std::wstring& text = child.control->ToolTipText();
+    if (text.empty() && !child.tipAdded) return;
+    if (!toolTip_) {
+        toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   shell_.Instance(), nullptr);
+        if (!toolTip_) return;
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    // ChildProc relays the mouse to the tip (TTM_RELAYEVENT).
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(child.hwnd);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    if (!child.tipAdded) {
+        child.tipAdded = SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    } else {
+        SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void FormWindow::RepaintArea(const Child& child) {
+    const RECT r = PixelRect(*child.control);
+    RedrawWindow(Handle(), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+}  // namespace vantrel::win32

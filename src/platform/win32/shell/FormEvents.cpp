@@ -1,0 +1,281 @@
+// Native events of a form's windows turned into its handlers: notifications
+// of the standard controls, mouse input on captions, faces and lists, keys in
+// the choosers, and timers. Every handler runs through Shell::Dispatch; after
+// it the window object may be gone unless the caller holds Shell::Busy.
+
+#include "platform/win32/shell/Dpi.h"
+#include "platform/win32/shell/FormIds.h"
+#include "platform/win32/shell/FormWindow.h"
+#include "platform/win32/shell/Shell.h"
+#include "platform/win32/shell/WindowText.h"
+
+namespace vantrel::win32 {
+namespace {
+
+// The shift argument: 1 Shift, 2 Ctrl, 4 Alt.
+int ShiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+// The buttons held during a mouse move: 1 left, 2 right, 4 middle.
+int HeldButtons(WPARAM keys) {
+    return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
+           ((keys & MK_MBUTTON) ? 4 : 0);
+}
+
+int ButtonOf(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP: return 1;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_RBUTTONUP: return 2;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_MBUTTONUP: return 4;
+    default: return 0;
+    }
+}
+
+bool IsButtonDown(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
+           message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
+           message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
+}
+
+bool IsButtonUp(UINT message) {
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+}
+
+// Captions, faces and lists raise mouse events; the other controls answer
+// the mouse themselves and report through notifications.
+bool MouseRouted(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::ListBox;
+}
+
+}  // namespace
+
+LRESULT FormWindow::OnCommand(WPARAM wParam, LPARAM) {
+    Child* child = ChildById(LOWORD(wParam));
+    if (!child || !child->hwnd || pushing_ || closed_) return 0;
+    const UINT code = HIWORD(wParam);
+    HWND hwnd = child->hwnd;
+    Control& control = *child->control;
+    switch (control.Kind()) {
+    case ControlKind::ComboBox: {
+        auto& combo = static_cast<ComboBox&>(control);
+        if (code == CBN_EDITCHANGE) {
+            const std::wstring text = WindowText(hwnd);
+            shell_.Dispatch([&combo, text] { combo.SetText(text); });
+        } else if (code == CBN_DROPDOWN && combo.Locked()) {
+            PostMessageW(hwnd, CB_SHOWDROPDOWN, FALSE, 0);
+        } else if (code == CBN_SELCHANGE || code == CBN_SELENDOK) {
+            // While the list is down the selection follows the pointer; the
+            // pick is the final CBN_SELENDOK. Closed, each change is a pick.
+            const bool dropped = SendMessageW(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
+            if (code == CBN_SELCHANGE && dropped) break;
+            const auto index = SendMessageW(hwnd, CB_GETCURSEL, 0, 0);
+            if (index < 0 || static_cast<std::size_t>(index) >= child->shown.size()) break;
+            const std::wstring item = child->shown[static_cast<std::size_t>(index)];
+            if (combo.Locked()) {
+                child->pushed = 0;  // put the locked text back on the next push
+                shell_.Dispatch([] {});
+                break;
+            }
+            // A closed box sends both for one pick; the second finds the text taken.
+            if (code == CBN_SELENDOK && !dropped && combo.Text() == item) break;
+            shell_.Dispatch([&combo, item] {
+                combo.SetText(item);
+                if (combo.ItemPicked) combo.ItemPicked();
+            });
+        }
+        break;
+    }
+    case ControlKind::ListBox:
+        if (code == LBN_SELCHANGE) {
+            const auto index = static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
+            auto& list = static_cast<ListBox&>(control);
+            shell_.Dispatch([&list, index] {
+                list.SetListIndex(index);
+                if (list.Click) list.Click();
+            });
+        }
+        break;
+    case ControlKind::CheckBox:
+        if (code == BN_CLICKED) {
+            const auto state = SendMessageW(hwnd, BM_GETCHECK, 0, 0);
+            const int value = state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;
+            auto& check = static_cast<CheckBox&>(control);
+            shell_.Dispatch([&check, value] { check.SetValue(value); });
+        }
+        break;
+    case ControlKind::TextBox:
+        if (code == EN_CHANGE) {
+            const std::wstring text = WindowText(hwnd);
+            auto& box = static_cast<TextBox&>(control);
+            shell_.Dispatch([&box, text] { box.SetText(text); });
+        }
+        break;
+    case ControlKind::Label:
+    case ControlKind::Image:
+        // The mouse is handled in ChildProc; this comes from other senders.
+        if (code == STN_CLICKED && control.Click) shell_.Dispatch([&control] { control.Click(); });
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void FormWindow::OnTimer(UINT_PTR id) {
+    if (closed_ || id < kFirstTimerId) return;
+    const std::size_t index = id - kFirstTimerId;
+    if (index >= children_.size() || children_[index].control->Kind() != ControlKind::Timer) return;
+    auto& timer = static_cast<Timer&>(*children_[index].control);
+    // A tick already queued when a handler stopped the timer is dropped.
+    if (!timer.Enabled() || !timer.Tick) return;
+    shell_.Dispatch([&timer] {
+        if (timer.Enabled() && timer.Tick) timer.Tick();
+    });
+}
+
+void FormWindow::Subclass(Child& child, HWND hwnd, WNDPROC& original) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&child));
+    original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::ChildProc)));
+}
+
+LRESULT CALLBACK FormWindow::ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* child = reinterpret_cast<Child*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!child) return DefWindowProcW(hwnd, message, wParam, lParam);
+    const bool edit = hwnd == child->edit && hwnd != nullptr;
+    const WNDPROC original = edit ? child->editOriginal : child->original;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        return CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
+    FormWindow& window = *child->owner;
+    const bool mouse = message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+    const bool key = message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR;
+    if (window.closed_ || !(mouse || key || message == BM_CLICK))
+        return CallWindowProcW(original, hwnd, message, wParam, lParam);
+    // Only input runs handlers; it holds the shell busy so that this window
+    // outlives them even if they unload its form.
+    Shell::Busy busy(window.shell_);
+    try {
+        if (mouse) window.RelayToToolTip(*child, message, wParam, lParam);
+        if (edit) {
+            if (message == WM_CHAR && window.swallowChars_) return 0;
+            if (message != WM_CHAR && window.OnComboKey(*child, message, wParam)) return 0;
+        } else if (MouseRouted(child->control->Kind()) &&
+                   window.OnChildMouse(*child, message, wParam, lParam)) {
+            return 0;
+        }
+    } catch (...) {
+        return 0;
+    }
+    return CallWindowProcW(original, hwnd, message, wParam, lParam);
+}
+
+void FormWindow::RelayToToolTip(const Child& child, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!toolTip_ || !child.tipAdded) return;
+    MSG relayed{};
+    relayed.hwnd = child.hwnd;
+    relayed.message = message;
+    relayed.wParam = wParam;
+    relayed.lParam = lParam;
+    SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+bool FormWindow::OnChildMouse(Child& child, UINT message, WPARAM wParam, LPARAM lParam) {
+    Control& control = *child.control;
+    HWND hwnd = child.hwnd;
+    const bool list = control.Kind() == ControlKind::ListBox;
+    MouseArgs args;
+    args.shift = ShiftState();
+    args.x = PixelsToTwips(GET_X_LPARAM(lParam), dpi_);
+    args.y = PixelsToTwips(GET_Y_LPARAM(lParam), dpi_);
+
+    if (message == WM_MOUSEMOVE) {
+        if (!control.MouseMove) return false;
+        args.button = HeldButtons(wParam);
+        shell_.Dispatch([&control, args] {
+            if (control.MouseMove) control.MouseMove(args);
+        });
+        return false;  // the control still tracks the mouse itself
+    }
+    if (IsButtonDown(message)) {
+        args.button = ButtonOf(message);
+        if (list) {
+            // The press selects the line under the pointer first.
+            CallWindowProcW(child.original, hwnd, message, wParam, lParam);
+            const auto line = static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
+            auto& box = static_cast<ListBox&>(control);
+            shell_.Dispatch([&box, line, args] {
+                box.SetListIndex(line);
+                if (box.MouseDown) box.MouseDown(args);
+            });
+            return true;
+        }
+        SetCapture(hwnd);
+        shell_.Dispatch([&control, args] {
+            if (control.MouseDown) control.MouseDown(args);
+        });
+        return true;
+    }
+    if (IsButtonUp(message)) {
+        args.button = ButtonOf(message);
+        if (list) {
+            CallWindowProcW(child.original, hwnd, message, wParam, lParam);
+            shell_.Dispatch([&control, args] {
+                if (control.MouseUp) control.MouseUp(args);
+            });
+            return true;
+        }
+        const bool captured = GetCapture() == hwnd;
+        if (captured) ReleaseCapture();
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        // A click is a left press and release on the same control.
+        const bool click = captured && args.button == 1 && PtInRect(&client, at);
+        shell_.Dispatch([this, &control, args, click] {
+            if (control.MouseUp) control.MouseUp(args);
+            if (click && !closed_ && control.Enabled() && control.Click) control.Click();
+        });
+        return true;
+    }
+    if (message == BM_CLICK && !list) {
+        // A programmatic press of a caption or face, as tools and tests send it.
+        args.button = 1;
+        shell_.Dispatch([this, &control, args] {
+            if (control.MouseDown) control.MouseDown(args);
+            if (!closed_ && control.MouseUp) control.MouseUp(args);
+            if (!closed_ && control.Enabled() && control.Click) control.Click();
+        });
+        return true;
+    }
+    return false;
+}
+
+bool FormWindow::OnComboKey(Child& child, UINT message, WPARAM& wParam) {
+    auto& combo = static_cast<ComboBox&>(*child.control);
+    const bool down = message == WM_KEYDOWN;
+    if (down) swallowChars_ = false;
+    auto& handler = down ? combo.KeyDown : combo.KeyUp;
+    if (!handler) return false;
+    int key = static_cast<int>(wParam);
+    const int shift = ShiftState();
+    shell_.Dispatch([&handler, &key, shift] {
+        if (handler) handler(key, shift);
+    });
+    if (key != 0) {
+        wParam = static_cast<WPARAM>(key);
+        return false;
+    }
+    // ChildProc holds the shell busy, so this object outlives the handler.
+    if (down) swallowChars_ = true;
+    return true;
+}
+
+}  // namespace vantrel::win32

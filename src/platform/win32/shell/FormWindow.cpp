@@ -1,0 +1,178 @@
+// The form's top-level window: creation, size and place, form-level state
+// and the messages that concern the whole window.
+#include "platform/win32/shell/FormWindow.h"
+
+#include "platform/win32/shell/Dpi.h"
+#include "platform/win32/shell/FormIds.h"
+#include "platform/win32/shell/Shell.h"
+#include "platform/win32/shell/WindowText.h"
+#include "platform/win32/shell/UiFont.h"
+
+namespace vantrel::win32 {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VantrelForm";
+
+DWORD FormStyle(const Form& form) {
+    const DWORD frame = form.Borderless() ? WS_POPUP : (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
+    return frame | WS_CLIPCHILDREN;
+}
+
+COLORREF ToColorRef(Colour c) { return RGB(c.r, c.g, c.b); }
+
+}  // namespace
+
+FormWindow::FormWindow(Shell& shell, Form& form) : shell_(shell), form_(form) {}
+
+FormWindow::~FormWindow() { Close(); }
+
+bool FormWindow::Create() {
+    HINSTANCE instance = shell_.Instance();
+    auto* icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
+                                               0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    if (!RegisterClassOnce(instance, kFormClass, icon)) return false;
+    if (!CreateBound(instance, kFormClass, 0, FormStyle(form_), form_.Caption().c_str(), 0, 0,
+                     100, 100))
+        return false;
+    form_.AttachHandle(reinterpret_cast<WindowHandle>(Handle()));
+    dpi_ = WindowDpi(Handle());
+    font_ = CreateUiFont(dpi_);
+    CreateChildren();
+    Layout(dpi_);
+    Push();
+    return true;
+}
+
+void FormWindow::Close() {
+    if (closed_) return;
+    closed_ = true;
+    if (!Handle()) return;
+    for (std::size_t i = 0; i < children_.size(); ++i)
+        if (children_[i].control->Kind() == ControlKind::Timer)
+            KillTimer(Handle(), kFirstTimerId + i);
+    DestroyBound();
+}
+
+void FormWindow::Push() {
+    if (closed_ || !Handle()) return;
+    for (std::size_t i = 0; i < children_.size(); ++i) PushChild(children_[i], static_cast<int>(i));
+    PushForm(false);
+}
+
+void FormWindow::PushForm(bool force) {
+    if (!force && form_.Revision() == formPushed_) return;
+    formPushed_ = form_.Revision();
+    HWND hwnd = Handle();
+    if (WindowText(hwnd) != form_.Caption()) SetWindowTextW(hwnd, form_.Caption().c_str());
+    if (!backBrush_ || !(form_.BackColor() == backShown_)) {
+        backShown_ = form_.BackColor();
+        backBrush_.Reset(CreateSolidBrush(ToColorRef(backShown_)));
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    if ((IsWindowEnabled(hwnd) != FALSE) != form_.Enabled()) EnableWindow(hwnd, form_.Enabled());
+    const bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (form_.Visible() && !visible) {
+        if (!shownOnce_) CentreOnScreen();
+        shownOnce_ = true;
+        ShowWindow(hwnd, SW_SHOW);
+        UpdateWindow(hwnd);
+    } else if (!form_.Visible() && visible) {
+        ShowWindow(hwnd, SW_HIDE);
+    }
+}
+
+void FormWindow::Layout(int dpi) {
+    dpi_ = dpi;
+    Font next = CreateUiFont(dpi_);
+    HWND hwnd = Handle();
+    const Rect& client = form_.ClientBounds();
+    RECT frame{0, 0, TwipsToPixels(client.width, dpi_), TwipsToPixels(client.height, dpi_)};
+    AdjustWindowRectEx(&frame, FormStyle(form_), FALSE, 0);
+    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (Child& child : children_) {
+        if (!child.hwnd) continue;
+        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(next.Get()), FALSE);
+        const RECT r = PixelRect(*child.control);
+        SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (child.control->Kind() == ControlKind::ComboBox) SizeDropDown(child);
+    }
+    font_ = std::move(next);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void FormWindow::CentreOnScreen() {
+    HWND hwnd = Handle();
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+    const RECT& screen = monitor.rcMonitor;
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    const int x = screen.left + (screen.right - screen.left - width) / 2;
+    const int y = screen.top + (screen.bottom - screen.top - height) / 2;
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT FormWindow::PixelRect(const Control& control) const {
+    const Rect& b = control.Bounds();
+    const int left = TwipsToPixels(b.left, dpi_), top = TwipsToPixels(b.top, dpi_);
+    return {left, top, left + TwipsToPixels(b.width, dpi_), top + TwipsToPixels(b.height, dpi_)};
+}
+
+FormWindow::Child* FormWindow::ChildById(int id) {
+    const int index = id - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(children_.size())) return nullptr;
+    return &children_[static_cast<std::size_t>(index)];
+}
+
+FormWindow::Child* FormWindow::ChildOf(HWND hwnd) {
+    for (Child& child : children_)
+        if (child.hwnd == hwnd) return &child;
+    return nullptr;
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Unloaded windows are freed only after this message, however it ends.
+    Shell::Busy busy(shell_);
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, backBrush_.Get());
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType != ODT_STATIC) break;
+        DrawFace(*item);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_CLOSE:
+        // Closing the window unloads the form; the unload removes the window.
+        shell_.UnloadByUser(form_);
+        return 0;
+    case WM_DPICHANGED: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        Layout(HIWORD(wParam));
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+}  // namespace vantrel::win32

@@ -1,0 +1,85 @@
+// Small move-only owners for the GDI objects and DCs the shell creates.
+#pragma once
+
+#include "platform/win32/shell/Win32.h"
+
+#include <utility>
+
+namespace vantrel::win32 {
+
+// Owns a GDI object (font, brush, bitmap) and deletes it with DeleteObject.
+template <class Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle h) : handle_(h) {}
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    ~GdiObject() { Reset(); }
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void Reset(Handle h = nullptr) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = h;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Bitmap = GdiObject<HBITMAP>;
+
+// A memory DC compatible with another DC, deleted on scope exit.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    ~MemoryDc() {
+        if (dc_) DeleteDC(dc_);
+    }
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back on scope exit.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+    ~Selection() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Saves a DC's state (mode, colours, origin) and restores it on scope exit.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+    ~SavedDc() {
+        if (id_) RestoreDC(dc_, id_);
+    }
+
+private:
+    HDC dc_;
+    int id_;
+};
+
+}  // namespace vantrel::win32

@@ -1,0 +1,76 @@
+// The native shell: gives each loaded form a real window, mirrors the forms'
+// state into those windows and turns native events into handler calls.
+#pragma once
+
+#include "platform/win32/shell/Win32.h"
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/win32/shell/BitmapCache.h"
+#include "ui/forms/Application.h"
+#include "ui/forms/FormHost.h"
+
+namespace vantrel::win32 {
+
+class FormWindow;
+
+class Shell final : public FormHost {
+public:
+    explicit Shell(HINSTANCE instance);
+    ~Shell() override;
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    // The application whose forms this shell shows (set once, before any event).
+    void SetApplication(Application* app) { app_ = app; }
+
+    void Attach(Form& form) override;
+    void Detach(Form& form) override;
+
+    // Pushes every state change of every loaded form to its window.
+    void Sync();
+
+    // Runs the handlers of one native event, then brings the windows up to
+    // date. Forms unloaded meanwhile are destroyed once no handler is running
+    // any more; when no form is left the message loop is told to end.
+    void Dispatch(const std::function<void()>& handlers);
+
+    // The user closed a form's window: unload the form like any other unload.
+    void UnloadByUser(Form& form);
+
+    // Held while a native message is processed: windows and forms unloaded
+    // meanwhile are destroyed only when the outermost one is done.
+    class Busy {
+    public:
+        explicit Busy(Shell& shell) : shell_(shell) { ++shell_.depth_; }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+        ~Busy() {
+            if (--shell_.depth_ == 0) shell_.Collect();
+        }
+
+    private:
+        Shell& shell_;
+    };
+
+    HINSTANCE Instance() const { return instance_; }
+    BitmapCache& Bitmaps() { return bitmaps_; }
+
+private:
+    FormWindow* WindowOf(const Form& form) const;
+    void Collect();
+
+    HINSTANCE instance_;
+    Application* app_ = nullptr;
+    BitmapCache bitmaps_;
+    std::unordered_map<const Form*, std::unique_ptr<FormWindow>> windows_;
+    // Windows of unloaded forms; their handlers may still be on the stack.
+    std::vector<std::unique_ptr<FormWindow>> closed_;
+    int depth_ = 0;
+    bool syncing_ = false;
+};
+
+}  // namespace vantrel::win32
