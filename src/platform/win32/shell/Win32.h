@@ -1,13 +1,8 @@
-// The Windows headers the shell uses. The macros that would rename the
-// Port's members (SendMessage, ShellExecute, MessageBox, ExitWindows) are
-// removed; shell code calls the wide functions by their W names.
+// The Windows headers the shell uses: the port's set (without the macros that
+// would rename the Port's members) plus the common controls.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/port/Win32Api.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
-
-#undef SendMessage
-#undef ShellExecute
-#undef MessageBox
-#undef ExitWindows
