@@ -6,6 +6,7 @@
 #   tests/e2e/run.sh [path/to/Vantrel.exe] [folder with probe.exe and inspect.exe]
 #
 # Build first (MinGW cross build, targets Vantrel, e2e_probe, e2e_inspect).
+# E2E_ONLY=<case> runs a single case.
 # Prints "PASS name" / "FAIL name: reason" per case, then "N passed, M failed".
 set -uo pipefail
 
@@ -51,6 +52,8 @@ done
 PASSED=0
 FAILED=0
 for name in "${E2E_CASES[@]}"; do
+    # E2E_ONLY=name runs one case.
+    [[ -n "${E2E_ONLY:-}" && "$name" != "$E2E_ONLY" ]] && continue
     FAIL_REASON=
     if e2e_case_setup "$name" && "case_$name" && [[ -z "$FAIL_REASON" ]]; then
         echo "PASS $name"
