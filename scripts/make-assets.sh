@@ -50,3 +50,11 @@ icon() {
 icon 32
 icon 16
 convert "$work/icon16.png" "$work/icon32.png" "$out/Vantrel.ico"
+
+# The splash, 369 x 198: the icon, the name and the hint on a light panel.
+convert -size 369x198 gradient:'#EAF6FF-#BFDDF5' \
+  -fill "$navy" -draw 'rectangle 0,0 368,5' -draw 'rectangle 0,192 368,197' \
+  \( "$work/icon32.png" -resize 64x64 \) -geometry +36+58 -composite \
+  -font WenQuanYi-Micro-Hei -fill "$navy" -pointsize 34 -annotate +118+98 'Vantrel' \
+  -pointsize 15 -fill '#303030' -annotate +120+130 '功能键启动器  ·  按 F12 配置' \
+  -type TrueColor "BMP3:$out/SPLASH.bmp"

@@ -2,6 +2,7 @@
 // scripted, and records every call that reaches the outside world in order.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -33,6 +34,8 @@ public:
     bool anotherInstance = false;
     bool exitWindowsResult = true;
     bool ended = false;
+    // Runs inside ShellExecute, as a message pumped by the shell would.
+    std::function<void()> duringShellExecute;
     std::map<std::wstring, std::string> files;  // path -> bytes
     std::set<std::wstring> unwritable;          // WriteLine/RemoveFile fail here
     std::set<std::wstring> unreadable;          // ReadLines fails here

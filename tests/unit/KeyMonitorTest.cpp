@@ -63,6 +63,19 @@ TEST_F(KeyMonitorTest, AnActionPausesPollingForOneSlowTick) {
     EXPECT_FALSE(form->Timer2.Enabled());
 }
 
+TEST_F(KeyMonitorTest, ATickDeliveredDuringALaunchFindsPollingOff) {
+    StartWith(L"无", L"F5   C:\\a.txt");
+    form->Timer2_Timer();
+    int nested = 0;
+    port.duringShellExecute = [this, &nested] {
+        // What the shell does with a timer message pumped inside the call.
+        if (form->Timer1.Enabled() && nested++ == 0) form->Timer1_Timer();
+    };
+    port.keysDown = {kF5};
+    form->Timer1_Timer();
+    EXPECT_EQ(port.CallsTo(L"ShellExecute").size(), 1u);
+}
+
 TEST_F(KeyMonitorTest, UnboundSlotsAndUnknownNamesAreNeverAskedFor) {
     StartWith(L"无,F12,abc,F1,,无,F5", L"xx   C:\\a.txt,F5   C:\\b.txt,F5   C:\\c.txt");
     port.keysDown = {kF12};

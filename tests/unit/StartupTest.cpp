@@ -4,6 +4,9 @@
 #include "ui/forms/Pictures.h"
 #include "ui/tray/frmMenuForm.h"
 #include "ui/tray/icon1.h"
+#include "ui/tray/logo.h"
+
+#include <algorithm>
 #include "voice/Form4.h"
 
 namespace vantrel::testing {
@@ -65,10 +68,27 @@ TEST_F(StartupTest, OnlyCustomDllLoadsTheListWithoutGreeting) {
 TEST_F(StartupTest, BringsUpTheHiddenFormsInOrderAndOnlyOnce) {
     port.PutText(L"\\Function.dll", L"无,无,无,无,无,无,无");
     Form1& form = Start();
-    EXPECT_EQ(host.attached, (std::vector<std::wstring>{L"Form1", L"frmMenuForm", L"icon1"}));
+    EXPECT_EQ(host.attached,
+              (std::vector<std::wstring>{L"Form1", L"frmMenuForm", L"icon1", L"logo"}));
     EXPECT_FALSE(app.Find<icon1>()->Visible());
+    EXPECT_TRUE(app.Find<logo>()->Visible());
     form.Form_Load();
-    EXPECT_EQ(host.attached.size(), 3u);
+    EXPECT_EQ(host.attached.size(), 4u);
+}
+
+TEST_F(StartupTest, SplashLeavesOnItsTimerAndIsNotShownOnResume) {
+    port.PutText(L"\\Function.dll", L"无");
+    Start();
+    // The splash takes the main window out of the top-most band before the
+    // start-up puts it back.
+    EXPECT_EQ(port.CallsTo(L"SetTopmost"),
+              (std::vector<std::wstring>{L"SetTopmost(100,0)", L"SetTopmost(100,1)"}));
+    app.Find<logo>()->Timer1_Timer();
+    EXPECT_FALSE(app.IsLoaded<logo>());
+    app.Unload<Form1>();
+    app.Get<Form1>();
+    EXPECT_FALSE(app.IsLoaded<logo>());
+    EXPECT_EQ(std::count(host.attached.begin(), host.attached.end(), L"icon1"), 1);
 }
 
 TEST_F(StartupTest, VoiceWindowIsLoadedHiddenOnlyWhenSwitchedOn) {
@@ -89,7 +109,7 @@ TEST_F(StartupTest, PutsTheWindowOnTopAndResetsButtonsAndStatus) {
     port.PutText(L"\\Function.dll", L"无");
     Form1& form = Start();
     EXPECT_EQ(form.Check1.Value(), 1);
-    EXPECT_EQ(port.CallsTo(L"SetTopmost"), (std::vector<std::wstring>{L"SetTopmost(100,1)"}));
+    EXPECT_EQ(port.CallsTo(L"SetTopmost").back(), L"SetTopmost(100,1)");
     EXPECT_FALSE(form.cmdApplyt.Enabled());
     EXPECT_EQ(form.cmdApply.GetPicture(), form.Bef.GetPicture());
     EXPECT_EQ(form.cmdOk.GetPicture(), form.Bauto.GetPicture());

@@ -11,5 +11,6 @@ inline const Picture ButtonHover{L"BM"};
 inline const Picture ButtonPressed{L"BO"};
 inline const Picture ButtonDefault{L"BAUTO"};
 inline const Picture ButtonDisabled{L"BEF"};
+inline const Picture Splash{L"SPLASH"};
 
 }  // namespace vantrel::pictures

@@ -9,9 +9,14 @@ namespace vantrel {
 
 void Form1::Timer1_Timer() {
     const TickDecision decision = PollKeys(port, table_);
+    if (decision.kind == TickDecision::Kind::Nothing) return;
+    // Pause first: a shell launch may pump messages, and a tick delivered
+    // meanwhile must find polling already off rather than fire again.
+    Timer1.SetEnabled(false);
+    Timer2.SetEnabled(true);
     switch (decision.kind) {
     case TickDecision::Kind::Nothing:
-        return;
+        break;
     case TickDecision::Kind::System:
         RunSystemAction(decision.action, port, {hWnd(), Text4.Text(), port.ProgramFolder()});
         break;
@@ -26,8 +31,6 @@ void Form1::Timer1_Timer() {
         break;
     }
     }
-    Timer1.SetEnabled(false);
-    Timer2.SetEnabled(true);
 }
 
 void Form1::Timer2_Timer() {
