@@ -26,7 +26,6 @@ void FakePort::ShellExecute(WindowHandle owner, const std::wstring& operation,
                             const std::wstring& directory, int showCommand) {
     Record(L"ShellExecute(" + std::to_wstring(owner) + L"," + operation + L"," + file + L"," +
            parameters + L"," + directory + L"," + std::to_wstring(showCommand) + L")");
-    if (duringShellExecute) duringShellExecute();
 }
 
 bool FakePort::ExitWindows(unsigned flags) {

@@ -34,8 +34,9 @@ public:
     bool anotherInstance = false;
     bool exitWindowsResult = true;
     bool ended = false;
-    // Runs inside ShellExecute, as a message pumped by the shell would.
-    std::function<void()> duringShellExecute;
+    // Runs inside every recorded call, with its text: what a message pumped
+    // by the system during the call would do.
+    std::function<void(const std::wstring& call)> during;
     std::map<std::wstring, std::string> files;  // path -> bytes
     std::set<std::wstring> unwritable;          // WriteLine/RemoveFile fail here
     std::set<std::wstring> unreadable;          // ReadLines fails here
@@ -75,7 +76,10 @@ public:
     void SetTopmost(WindowHandle window, bool topmost) override;
 
 private:
-    void Record(std::wstring call) { calls.push_back(std::move(call)); }
+    void Record(std::wstring call) {
+        calls.push_back(call);
+        if (during) during(call);
+    }
 };
 
 }  // namespace vantrel::testing

@@ -16,11 +16,18 @@ using StartupTest = AppTest;
 
 TEST_F(StartupTest, SecondCopyIsRefusedBeforeAnythingElseHappens) {
     port.anotherInstance = true;
+    bool pollingDuringRefusal = true;
+    port.during = [&](const std::wstring& call) {
+        if (call.rfind(L"MessageBox", 0) != 0) return;
+        Form1* form = app.Find<Form1>();
+        pollingDuringRefusal = form && (form->Timer1.Enabled() || form->Timer2.Enabled());
+    };
     Start();
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_EQ(port.messages[0].text, L"程序已经运行，请不要运行多个《Vantrel》");
     EXPECT_EQ(port.messages[0].caption, L"程序已经运行");
     EXPECT_EQ(port.messages[0].style, 0u);  // OK button, no icon
+    EXPECT_FALSE(pollingDuringRefusal);
     EXPECT_TRUE(port.ended);
     EXPECT_EQ(port.calls.back(), L"EndProcess()");
     EXPECT_FALSE(app.IsLoaded<Form1>());

@@ -14,6 +14,9 @@ namespace vantrel {
 
 void Form1::Form_Load() {
     if (port.AnotherInstanceRunning()) {
+        // This copy never monitors: no key may act while the refusal is shown.
+        Timer1.SetEnabled(false);
+        Timer2.SetEnabled(false);
         port.MessageBox(hWnd(), L"程序已经运行，请不要运行多个《Vantrel》", L"程序已经运行", MbOk);
         app.Unload(*this);
         port.EndProcess();
