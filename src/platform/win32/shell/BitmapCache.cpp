@@ -11,7 +11,7 @@ HBITMAP BitmapCache::Find(const std::wstring& resource) {
         // A missing resource is remembered too, so it is looked up only once.
         it = loaded_.emplace(resource, Bitmap(bitmap)).first;
     }
-    return it->second.Get();
+    return it->second.get();
 }
 
 bool BitmapCache::Draw(HDC dc, const std::wstring& resource, const RECT& target) {

@@ -118,7 +118,7 @@ HWND FormWindow::CreateChild(Child& child, int index) {
                                 shell_.Instance(), nullptr);
     if (!hwnd) return nullptr;
     child.hwnd = hwnd;
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     Subclass(child, hwnd, child.original);
     if (control.Kind() == ControlKind::ComboBox) {
         child.edit = ComboEdit(hwnd);

@@ -12,7 +12,7 @@ COLORREF ToColorRef(Colour c) { return RGB(c.r, c.g, c.b); }
 
 void FormWindow::DrawFace(const DRAWITEMSTRUCT& item) {
     Child* child = ChildOf(item.hwndItem);
-    FillRect(item.hDC, &item.rcItem, backBrush_.Get());
+    FillRect(item.hDC, &item.rcItem, backBrush_.get());
     if (!child || child->control->Kind() != ControlKind::Image) return;
     if (const Picture* picture = static_cast<const Image&>(*child->control).GetPicture())
         shell_.Bitmaps().Draw(item.hDC, picture->resource, item.rcItem);
@@ -23,7 +23,7 @@ void FormWindow::PaintBackdrop(HDC dc, const Child& label) {
     // placed before it, clipped to the caption and in the caption's coordinates.
     const RECT area = PixelRect(*label.control);
     const RECT own{0, 0, area.right - area.left, area.bottom - area.top};
-    FillRect(dc, &own, backBrush_.Get());
+    FillRect(dc, &own, backBrush_.get());
     for (const Child& below : children_) {
         if (&below == &label) break;
         if (below.control->Kind() != ControlKind::Image || !below.control->Visible()) continue;
@@ -47,7 +47,7 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
         if (label.Opaque()) {
             SetBkMode(dc, OPAQUE);
             SetBkColor(dc, ToColorRef(form_.BackColor()));
-            return reinterpret_cast<LRESULT>(backBrush_.Get());
+            return reinterpret_cast<LRESULT>(backBrush_.get());
         }
         PaintBackdrop(dc, *child);
         SetBkMode(dc, TRANSPARENT);
@@ -55,7 +55,7 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
     }
     case ControlKind::CheckBox:
         SetBkColor(dc, ToColorRef(form_.BackColor()));
-        return reinterpret_cast<LRESULT>(backBrush_.Get());
+        return reinterpret_cast<LRESULT>(backBrush_.get());
     default:
         return Default(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     }

@@ -66,7 +66,7 @@ void FormWindow::PushForm(bool force) {
     if (WindowText(hwnd) != form_.Caption()) SetWindowTextW(hwnd, form_.Caption().c_str());
     if (!backBrush_ || !(form_.BackColor() == backShown_)) {
         backShown_ = form_.BackColor();
-        backBrush_.Reset(CreateSolidBrush(ToColorRef(backShown_)));
+        backBrush_.reset(CreateSolidBrush(ToColorRef(backShown_)));
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     if ((IsWindowEnabled(hwnd) != FALSE) != form_.Enabled()) EnableWindow(hwnd, form_.Enabled());
@@ -92,7 +92,7 @@ void FormWindow::Layout(int dpi) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (Child& child : children_) {
         if (!child.hwnd) continue;
-        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(next.Get()), FALSE);
+        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), FALSE);
         const RECT r = PixelRect(*child.control);
         SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -141,7 +141,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
         RECT client{};
         GetClientRect(Handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, backBrush_.Get());
+        FillRect(reinterpret_cast<HDC>(wParam), &client, backBrush_.get());
         return 1;
     }
     case WM_CTLCOLORSTATIC:

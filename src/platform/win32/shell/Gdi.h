@@ -1,41 +1,24 @@
 // Small move-only owners for the GDI objects and DCs the shell creates.
 #pragma once
 
+#include "platform/win32/port/Handles.h"
 #include "platform/win32/shell/Win32.h"
 
 #include <utility>
 
 namespace vantrel::win32 {
 
-// Owns a GDI object (font, brush, bitmap) and deletes it with DeleteObject.
+// Owners of GDI objects (font, brush, bitmap), deleted with DeleteObject.
 template <class Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle h) : handle_(h) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(); }
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset(Handle h = nullptr) {
-        if (handle_) DeleteObject(handle_);
-        handle_ = h;
-    }
-
-private:
-    Handle handle_ = nullptr;
+struct GdiObjectTraits {
+    using Value = Handle;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value h) { DeleteObject(h); }
 };
 
-using Font = GdiObject<HFONT>;
-using Brush = GdiObject<HBRUSH>;
-using Bitmap = GdiObject<HBITMAP>;
+using Font = UniqueResource<GdiObjectTraits<HFONT>>;
+using Brush = UniqueResource<GdiObjectTraits<HBRUSH>>;
+using Bitmap = UniqueResource<GdiObjectTraits<HBITMAP>>;
 
 // A memory DC compatible with another DC, deleted on scope exit.
 class MemoryDc {
