@@ -57,28 +57,41 @@ insp() {
     e2e_inspect "$PREFIX" "$INSPECT" "$@"
 }
 
-# Starts Vantrel.exe of the program folder in the background, from another
-# working directory (/), so launches prove they get the program folder
-# explicitly. Sets LAST_PID to the wine process.
-start_vantrel() {
-    (cd / && WINEPREFIX="$PREFIX" exec wine "$APP/Vantrel.exe" >>"$APP/../wine.log" 2>&1) &
+# Starts a Windows program in this case's prefix in the background, from
+# another working directory (/). Sets LAST_PID to the wine process.
+start_in_prefix() {
+    (cd / && WINEPREFIX="$PREFIX" exec wine "$@" >>"$APP/../wine.log" 2>&1) &
     LAST_PID=$!
     BACKGROUND_PIDS+=("$LAST_PID")
 }
 
-# Number of running Vantrel.exe processes in the prefix.
-vantrel_count() {
-    insp procs Vantrel.exe | grep -c . || true
+# Starts Vantrel.exe of the program folder; started from /, launches prove
+# they get the program folder explicitly.
+start_vantrel() {
+    start_in_prefix "$APP/Vantrel.exe"
 }
 
-# Waits up to $2 seconds until vantrel_count equals $1.
-wait_vantrel_count() {
-    local want=$1 end=$((SECONDS + $2))
+# Number of running processes of executable $1 in the prefix.
+process_count() {
+    insp procs "$1" | grep -c . || true
+}
+
+# Waits up to $3 seconds until process_count of $1 equals $2.
+wait_process_count() {
+    local exe=$1 want=$2 end=$((SECONDS + $3))
     while ((SECONDS <= end)); do
-        [[ $(vantrel_count) == "$want" ]] && return 0
+        [[ $(process_count "$exe") == "$want" ]] && return 0
         sleep 0.3
     done
     return 1
+}
+
+vantrel_count() {
+    process_count Vantrel.exe
+}
+
+wait_vantrel_count() {
+    wait_process_count Vantrel.exe "$1" "$2"
 }
 
 # Writes UTF-8 text $2 to file $1 as one GBK line ending in CR LF.

@@ -36,6 +36,14 @@ struct Picture {
 
 enum class ControlKind { Label, Image, TextBox, ComboBox, ListBox, CheckBox, Timer };
 
+// Assigns a field and counts the change in `revision`; an equal value is no change.
+template <class T, class U>
+void AssignCounted(T& field, U&& value, std::uint64_t& revision) {
+    if (field == value) return;
+    field = std::forward<U>(value);
+    ++revision;
+}
+
 // Base of every control. Every setter bumps `revision`, which is how a native
 // shell learns that a control needs mirroring.
 class Control {
@@ -68,9 +76,7 @@ public:
 protected:
     template <class T, class U>
     void Change(T& field, U&& value) {
-        if (field == value) return;
-        field = std::forward<U>(value);
-        ++revision_;
+        AssignCounted(field, std::forward<U>(value), revision_);
     }
     void Touch() { ++revision_; }
 

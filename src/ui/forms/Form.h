@@ -68,9 +68,7 @@ protected:
 private:
     template <class T, class U>
     void Change(T& field, U&& value) {
-        if (field == value) return;
-        field = std::forward<U>(value);
-        ++revision_;
+        AssignCounted(field, std::forward<U>(value), revision_);
     }
 
     std::wstring name_, caption_;

@@ -7,7 +7,6 @@ E2E_CASES+=(system_keys)
 case_system_keys() {
     install_probe probe.exe
     install_probe startpage.exe
-    insp procs >/dev/null
     WINEPREFIX="$PREFIX" timeout 30 wine reg add 'HKCU\Software\Microsoft\Internet Explorer\Main' \
         /v 'Start Page' /t REG_SZ /d "$(app_path startpage.exe)" /f >/dev/null 2>&1 ||
         fail "cannot set the start page in the Wine registry" || return
