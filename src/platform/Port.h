@@ -46,11 +46,22 @@ enum MsgBoxStyle : unsigned {
 };
 constexpr int kIdOk = 1;
 
+// One item of a popup menu as the port shows it.
+struct PopupItem {
+    int id = 0;              // what PopupMenu returns when it is chosen
+    std::wstring caption;    // with "&" before a mnemonic
+    std::wstring shortcut;   // shown at the right, display only
+    bool separator = false, checked = false, enabled = true;
+    std::vector<PopupItem> children;  // a submenu when not empty
+};
+
 // ShowWindow command for launches.
 constexpr int kSwShowNormal = 1;
 
 // Window messages the program sends itself.
 constexpr unsigned kWmSysCommand = 0x0112;
+constexpr unsigned kWmNcLButtonDown = 0x00A1;
+constexpr std::uintptr_t kHtCaption = 2;
 constexpr std::uintptr_t kScScreenSave = 0xF140;
 
 // ExitWindowsEx flags.
@@ -100,6 +111,12 @@ public:
     // CR LF. On failure the previous file is left whole.
     virtual IoResult WriteLine(const std::wstring& path, const std::wstring& line) = 0;
     virtual IoResult RemoveFile(const std::wstring& path) = 0;
+    // A file's bytes exactly as stored; nothing when it cannot be read.
+    virtual std::optional<std::string> ReadBytes(const std::wstring& path) = 0;
+    // Replaces the file atomically with exactly these bytes.
+    virtual IoResult WriteBytes(const std::wstring& path, const std::string& bytes) = 0;
+    // Whether the text survives the files' code page (GBK) unchanged.
+    virtual bool CanStore(const std::wstring& text) = 0;
 
     // The folder of the executable, without a trailing backslash.
     virtual std::wstring ProgramFolder() = 0;
@@ -116,6 +133,20 @@ public:
 
     // Window placement: HWND_TOPMOST or HWND_NOTOPMOST without moving or sizing.
     virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
+
+    // Runs the window modally: returns once it is hidden or destroyed; the
+    // program's other windows take no input meanwhile.
+    virtual void RunModal(WindowHandle window) = 0;
+    // The common file-open dialog. `filter` pairs descriptions and patterns
+    // separated by "|". The chosen full path, or empty when cancelled.
+    virtual std::wstring OpenFileDialog(WindowHandle owner, const std::wstring& title,
+                                        const std::wstring& filter) = 0;
+    // Pops up a menu at a point of the window's client area (twips) and
+    // returns the id of the chosen item, or 0 when none was chosen.
+    virtual int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
+                          int yTwips) = 0;
+    // ReleaseCapture: lets go of the mouse capture of this thread's windows.
+    virtual void ReleaseCapture() = 0;
 };
 
 }  // namespace vantrel

@@ -105,4 +105,39 @@ void FakePort::SetTopmost(WindowHandle window, bool topmost) {
     Record(L"SetTopmost(" + std::to_wstring(window) + L"," + (topmost ? L"1" : L"0") + L")");
 }
 
+std::optional<std::string> FakePort::ReadBytes(const std::wstring& path) {
+    auto it = files.find(path);
+    if (it == files.end() || unreadable.count(path)) return std::nullopt;
+    return it->second;
+}
+
+IoResult FakePort::WriteBytes(const std::wstring& path, const std::string& bytes) {
+    Record(L"WriteBytes(" + path + L")");
+    if (unwritable.count(path)) return IoResult::Fail(L"没有写入权限");
+    files[path] = bytes;
+    return IoResult::Ok();
+}
+
+bool FakePort::CanStore(const std::wstring& text) { return EncodeGbk(text).has_value(); }
+
+void FakePort::RunModal(WindowHandle window) {
+    modals.push_back(window);
+    Record(L"RunModal(" + std::to_wstring(window) + L")");
+}
+
+std::wstring FakePort::OpenFileDialog(WindowHandle owner, const std::wstring& title,
+                                      const std::wstring& filter) {
+    fileDialogs.push_back({owner, title, filter});
+    Record(L"OpenFileDialog(" + title + L")");
+    return fileDialogAnswer;
+}
+
+int FakePort::PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
+                        int yTwips) {
+    popups.push_back({owner, items, xTwips, yTwips});
+    Record(L"PopupMenu(" + std::to_wstring(owner) + L"," + std::to_wstring(xTwips) + L"," +
+           std::to_wstring(yTwips) + L")");
+    return popupAnswer;
+}
+
 }  // namespace vantrel::testing

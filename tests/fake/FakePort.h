@@ -42,6 +42,22 @@ public:
     std::set<std::wstring> unreadable;          // ReadLines fails here
     std::map<std::tuple<RegRoot, std::wstring, std::wstring>, RegValue> registry;
 
+    // Dialogs and menus: what was asked, and what the test answers.
+    struct FileDialog {
+        WindowHandle owner;
+        std::wstring title, filter;
+    };
+    std::vector<FileDialog> fileDialogs;
+    std::wstring fileDialogAnswer;  // empty: the user cancelled
+    struct Popup {
+        WindowHandle owner;
+        std::vector<PopupItem> items;
+        int x, y;
+    };
+    std::vector<Popup> popups;
+    int popupAnswer = 0;  // the id the user picks; 0: none
+    std::vector<WindowHandle> modals;  // windows run modally, in order
+
     // Conveniences for tests.
     std::wstring Path(const std::wstring& relative) const { return folder + relative; }
     void PutFile(const std::wstring& relative, const std::string& bytes) { files[Path(relative)] = bytes; }
@@ -74,6 +90,15 @@ public:
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
+    std::optional<std::string> ReadBytes(const std::wstring& path) override;
+    IoResult WriteBytes(const std::wstring& path, const std::string& bytes) override;
+    bool CanStore(const std::wstring& text) override;
+    void RunModal(WindowHandle window) override;
+    std::wstring OpenFileDialog(WindowHandle owner, const std::wstring& title,
+                                const std::wstring& filter) override;
+    int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
+                  int yTwips) override;
+    void ReleaseCapture() override { Record(L"ReleaseCapture()"); }
 
 private:
     void Record(std::wstring call) {

@@ -8,7 +8,7 @@ class Probe : public Form {
 public:
     explicit Probe(Application& app) : Form(app, L"Probe", L"Probe", {0, 0, 100, 100}) {}
     void Form_Load() override { ++loads; }
-    void Form_QueryUnload() override { order += L"Q"; stillLoadedWhileUnloading = app.IsLoaded<Probe>(); }
+    void Form_QueryUnload(int&, UnloadMode) override { order += L"Q"; stillLoadedWhileUnloading = app.IsLoaded<Probe>(); }
     void Form_Unload() override { order += L"U"; }
     int loads = 0;
     std::wstring order;

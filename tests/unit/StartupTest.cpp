@@ -7,7 +7,7 @@
 #include "ui/tray/logo.h"
 
 #include <algorithm>
-#include "voice/Form4.h"
+#include "ui/voice/Form4.h"
 
 namespace vantrel::testing {
 namespace {

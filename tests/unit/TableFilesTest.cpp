@@ -109,7 +109,8 @@ TEST_F(TableFilesTest, UnreadableOrBinaryFilesLoadAsEmptyOrJunkWithoutHarm) {
     EXPECT_EQ(loaded.List1.ListCount(), static_cast<int>(loaded.Table().EntryKeyCodes.size()));
 }
 
-// A save that cannot write leaves the window and the file that failed as they were.
+// A save is all or nothing: when either file cannot be written, both keep
+// their previous bytes, the window keeps its edits and the monitor its table.
 class FailedSaveTest : public AppTest {
 protected:
     Form1* form = nullptr;
@@ -146,13 +147,53 @@ TEST_F(FailedSaveTest, UnwritableFunctionDllIsReportedByName) {
     ExpectWindowUntouched();
 }
 
-TEST_F(FailedSaveTest, UnwritableCustomDllKeepsItsOldContents) {
+TEST_F(FailedSaveTest, UnwritableCustomDllPutsFunctionDllBack) {
     port.unwritable.insert(port.Path(L"\\Custom.dll"));
     form->cmdApplyt_Click();
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_NE(port.messages[0].text.find(L"Custom.dll"), std::wstring::npos);
+    EXPECT_NE(port.messages[0].text.find(L"两个设置文件都保持原样"), std::wstring::npos);
+    EXPECT_EQ(port.Bytes(L"\\Function.dll"), oldFunction);
     EXPECT_EQ(port.Bytes(L"\\Custom.dll"), oldCustom);
+    EXPECT_EQ(form->Table().SystemKeys[0], 0x71);
+    EXPECT_EQ(form->Table().SystemKeys[2], 0);
     ExpectWindowUntouched();
+}
+
+TEST_F(FailedSaveTest, FunctionDllThatWasAbsentIsRemovedAgain) {
+    port.files.erase(port.Path(L"\\Function.dll"));
+    port.unwritable.insert(port.Path(L"\\Custom.dll"));
+    form->cmdApplyt_Click();
+    EXPECT_FALSE(port.Has(L"\\Function.dll"));
+    EXPECT_EQ(port.Bytes(L"\\Custom.dll"), oldCustom);
+}
+
+TEST_F(FailedSaveTest, UnreadableFileStopsTheSaveBeforeAnythingIsWritten) {
+    port.unreadable.insert(port.Path(L"\\Custom.dll"));
+    form->cmdApplyt_Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_TRUE(port.CallsTo(L"Write").empty());
+    EXPECT_EQ(port.Bytes(L"\\Function.dll"), oldFunction);
+    ExpectWindowUntouched();
+}
+
+TEST_F(FailedSaveTest, WhenNothingCanBePutBackTheMonitorFollowsTheDiskAndTheUserIsTold) {
+    // Custom.dll fails, and by then Function.dll cannot be written back either.
+    const auto functionPath = port.Path(L"\\Function.dll");
+    port.unwritable.insert(port.Path(L"\\Custom.dll"));
+    port.during = [&](const std::wstring& call) {
+        if (call.find(L"Custom.dll") != std::wstring::npos) port.unwritable.insert(functionPath);
+    };
+    form->cmdApplyt_Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_NE(port.messages[0].text.find(L"无法恢复原样"), std::wstring::npos);
+    EXPECT_NE(port.messages[0].text.find(functionPath), std::wstring::npos);
+    EXPECT_EQ(port.Bytes(L"\\Custom.dll"), oldCustom);
+    // The new Function.dll (F9 on the screen saver) is what the monitor uses.
+    EXPECT_EQ(form->Table().SystemKeys[2], 0x78);
+    EXPECT_EQ(form->Table().EntryTexts, (std::vector<std::wstring>{L"F5   C:\\a.txt"}));
+    EXPECT_TRUE(form->cmdApplyt.Enabled());
+    EXPECT_EQ(form->List1.ListCount(), 2);
 }
 
 TEST_F(FailedSaveTest, CustomDllThatCannotBeDeletedIsReported) {

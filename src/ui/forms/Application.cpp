@@ -1,10 +1,8 @@
 #include "ui/forms/Application.h"
 
-namespace vantrel {
+#include <algorithm>
 
-Form::Form(Application& application, std::wstring name, std::wstring caption, Rect client)
-    : app(application), port(application.GetPort()), name_(std::move(name)),
-      caption_(std::move(caption)), client_(client) {}
+namespace vantrel {
 
 Application::~Application() {
     // Tear down without running unload handlers: the process is ending.
@@ -12,23 +10,37 @@ Application::~Application() {
         if (host_) host_->Detach(*form);
 }
 
-void Application::Unload(Form& form) {
+bool Application::Unload(Form& form, UnloadMode mode) {
     auto find = [this, &form] {
         for (auto it = forms_.begin(); it != forms_.end(); ++it)
             if (it->second.get() == &form) return it;
         return forms_.end();
     };
-    if (find() == forms_.end()) return;
+    if (find() == forms_.end()) return true;
+    // An unload handler that unloads this form again (directly or through a
+    // partner) finds it on its way out already.
+    if (std::find(unloading_.begin(), unloading_.end(), &form) != unloading_.end()) return true;
+    unloading_.push_back(&form);
+    auto done = [this, &form] {
+        unloading_.erase(std::find(unloading_.begin(), unloading_.end(), &form));
+    };
     // The form stays loaded while its unload handlers run.
-    form.Form_QueryUnload();
+    int cancel = 0;
+    form.Form_QueryUnload(cancel, mode);
+    if (cancel != 0) {
+        done();
+        return false;
+    }
     form.Form_Unload();
+    done();
     auto it = find();
-    if (it == forms_.end()) return;
+    if (it == forms_.end()) return true;
     auto owned = std::move(it->second);
     forms_.erase(it);
     if (host_) host_->Detach(*owned);
     owned->AttachHandle(0);
     unloaded_.push_back(std::move(owned));
+    return true;
 }
 
 std::vector<Form*> Application::LoadedForms() const {

@@ -47,10 +47,12 @@ public:
     template <class F>
     bool IsLoaded() { return Find<F>() != nullptr; }
 
-    // Unloads a form: runs Form_QueryUnload and Form_Unload, removes its native
-    // window and drops it from the loaded forms. The object itself lives on
-    // until CollectUnloaded, so a form may unload itself from its own handler.
-    void Unload(Form& form);
+    // Unloads a form: runs Form_QueryUnload (which may refuse) and
+    // Form_Unload, removes its native window and drops it from the loaded
+    // forms. The object itself lives on until CollectUnloaded, so a form may
+    // unload itself from its own handler. A form already being unloaded is
+    // not unloaded again. Returns whether the form is gone.
+    bool Unload(Form& form, UnloadMode mode = UnloadMode::FromCode);
     template <class F>
     void Unload() {
         if (F* f = Find<F>()) Unload(*f);
@@ -68,6 +70,7 @@ private:
     FormHost* host_;
     std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
     std::vector<std::unique_ptr<Form>> unloaded_;
+    std::vector<const Form*> unloading_;
 };
 
 }  // namespace vantrel

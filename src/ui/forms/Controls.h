@@ -34,7 +34,23 @@ struct Picture {
     std::wstring resource;
 };
 
-enum class ControlKind { Label, Image, TextBox, ComboBox, ListBox, CheckBox, Timer };
+enum class ControlKind { Label, Image, ImageButton, TextBox, ComboBox, ListBox, CheckBox, Timer };
+
+enum class Alignment { Left, Center, Right };
+
+// A label's font. An empty face is the program's ordinary UI font; a named
+// face that the system lacks falls back to a CJK face it has.
+struct FontSpec {
+    std::wstring face;
+    int points = 9;
+    bool bold = false;
+    bool operator==(const FontSpec& o) const {
+        return face == o.face && points == o.points && bold == o.bold;
+    }
+};
+
+// The bold 9-point 宋体 of headings and title texts.
+inline const FontSpec kHeadingFont{L"宋体", 9, true};
 
 // Assigns a field and counts the change in `revision`; an equal value is no change.
 template <class T, class U>
@@ -67,6 +83,14 @@ public:
     void SetVisible(bool v) { Change(visible_, v); }
     const std::wstring& ToolTipText() const { return tooltip_; }
     void SetToolTipText(std::wstring v) { Change(tooltip_, std::move(v)); }
+    // What a screen reader announces for a clickable control whose caption
+    // is empty or shows something else (design time only).
+    const std::wstring& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(std::wstring v) { accessibleName_ = std::move(v); }
+    // Whether Tab stops at the control (design time only). Lists, choosers,
+    // check boxes, text boxes and image buttons stop by default.
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool v) { tabStop_ = v; }
 
     std::uint64_t Revision() const { return revision_; }
 
@@ -86,7 +110,9 @@ private:
     Rect rect_;
     int index_ = -1;
     bool enabled_ = true, visible_ = true;
-    std::wstring tooltip_;
+    std::wstring tooltip_, accessibleName_;
+    bool tabStop_ = kind_ != ControlKind::Label && kind_ != ControlKind::Image &&
+                    kind_ != ControlKind::Timer;
     std::uint64_t revision_ = 1;
 };
 
@@ -98,13 +124,24 @@ public:
     void SetCaption(std::wstring v) { Change(caption_, std::move(v)); }
     Colour ForeColor() const { return fore_; }
     void SetForeColor(Colour c) { Change(fore_, c); }
+    // The background shows only while the label is opaque; a transparent
+    // label lets the form and the pictures below it show through.
+    Colour BackColor() const { return back_; }
+    void SetBackColor(Colour c) { Change(back_, c); }
     bool Opaque() const { return opaque_; }
     void SetOpaque(bool v) { Change(opaque_, v); }
+    Alignment TextAlign() const { return align_; }
+    void SetTextAlign(Alignment a) { Change(align_, a); }
+    const FontSpec& Font() const { return font_; }
+    void SetFont(FontSpec f) { Change(font_, std::move(f)); }
 
 private:
     std::wstring caption_;
     Colour fore_{};
+    Colour back_{255, 255, 255};
     bool opaque_ = false;
+    Alignment align_ = Alignment::Left;
+    FontSpec font_;
 };
 
 class Image : public Control {
@@ -116,6 +153,26 @@ public:
 
 private:
     const Picture* picture_;
+};
+
+// An image button: a face picture with a caption centred over it. The
+// caption's strip (`LabelBounds`) lies within the face; the whole face takes
+// the mouse, and the button is what is enabled or disabled.
+class ImageButton : public Control {
+public:
+    ImageButton(std::wstring name, std::wstring caption, Rect face, Rect label)
+        : Control(std::move(name), ControlKind::ImageButton, face),
+          caption_(std::move(caption)), label_(label) {}
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(std::wstring v) { Change(caption_, std::move(v)); }
+    const Rect& LabelBounds() const { return label_; }
+    const Picture* GetPicture() const { return picture_; }
+    void SetPicture(const Picture* p) { Change(picture_, p); }
+
+private:
+    std::wstring caption_;
+    Rect label_;
+    const Picture* picture_ = nullptr;
 };
 
 class TextBox : public Control {

@@ -4,15 +4,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/Port.h"
 #include "ui/forms/Controls.h"
+#include "ui/forms/Menu.h"
 
 namespace vantrel {
 
 class Application;
+
+// Why a form is being unloaded, as Form_QueryUnload is told.
+enum class UnloadMode {
+    FromControlMenu = 0,  // the user closed the window (close box, Alt+F4)
+    FromCode = 1,         // the program unloaded it
+};
 
 class Form {
 public:
@@ -21,9 +29,10 @@ public:
     Form& operator=(const Form&) = delete;
     virtual ~Form() = default;
 
-    // Lifetime events, run by the Application.
+    // Lifetime events, run by the Application. Form_QueryUnload may set
+    // `cancel` to non-zero to keep the form loaded.
     virtual void Form_Load() {}
-    virtual void Form_QueryUnload() {}
+    virtual void Form_QueryUnload(int& /*cancel*/, UnloadMode /*mode*/) {}
     virtual void Form_Unload() {}
 
     const std::wstring& Name() const { return name_; }
@@ -41,6 +50,18 @@ public:
     void Hide() { Change(visible_, false); }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool v) { Change(enabled_, v); }
+    // Shows the form and returns once it is hidden or unloaded.
+    void ShowModal();
+    // Pops up a menu (of this or another form) at a point of this form's
+    // window, in twips, and runs the chosen item's Click.
+    void PopupMenu(MenuItem& menu, int x, int y);
+    // Radius of the rounded corners the window's shape is cut to, in twips;
+    // 0 keeps the full rectangle.
+    int CornerRadius() const { return corner_; }
+    void SetCornerRadius(int twips) { Change(corner_, twips); }
+
+    // The mouse over the form's own background.
+    std::function<void(const MouseArgs&)> MouseMove;
 
     // The native window, 0 while no shell is attached.
     WindowHandle hWnd() const { return hwnd_; }
@@ -76,6 +97,7 @@ private:
     Colour back_{240, 240, 240};
     bool borderless_ = false;
     bool visible_ = false, enabled_ = true;
+    int corner_ = 0;
     WindowHandle hwnd_ = 0;
     std::vector<Control*> controls_;
     std::uint64_t revision_ = 1;

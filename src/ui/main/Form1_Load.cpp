@@ -8,7 +8,7 @@
 #include "ui/main/WindowLook.h"
 #include "ui/tray/frmMenuForm.h"
 #include "ui/tray/icon1.h"
-#include "voice/Form4.h"
+#include "ui/voice/Form4.h"
 
 namespace vantrel {
 

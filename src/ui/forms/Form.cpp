@@ -1,0 +1,23 @@
+#include "ui/forms/Form.h"
+
+#include "ui/forms/Application.h"
+
+namespace vantrel {
+
+Form::Form(Application& application, std::wstring name, std::wstring caption, Rect client)
+    : app(application), port(application.GetPort()), name_(std::move(name)),
+      caption_(std::move(caption)), client_(client) {}
+
+void Form::ShowModal() {
+    Show();
+    port.RunModal(hWnd());
+}
+
+void Form::PopupMenu(MenuItem& menu, int x, int y) {
+    int firstId = 1;
+    const int chosen = port.PopupMenu(hWnd(), menu.Popup(firstId), x, y);
+    MenuItem* item = chosen ? menu.ItemWithId(chosen) : nullptr;
+    if (item && item->Enabled() && !item->Separator() && item->Click) item->Click();
+}
+
+}  // namespace vantrel

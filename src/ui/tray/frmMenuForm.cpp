@@ -1,0 +1,32 @@
+#include "ui/tray/frmMenuForm.h"
+
+#include "ui/settings/Form2.h"
+#include "ui/tray/endset01.h"
+#include "ui/voice/Form4.h"
+
+namespace vantrel {
+
+frmMenuForm::frmMenuForm(Application& application)
+    : Form(application, L"frmMenuForm", L"Menu", {0, 0, 1200, 600}) {
+    xt1.items = {&yy3, &g3, &sz1, &hx1, &down3, &hx2, &un3};
+    gn1.items = {&ghSkins, &yybj1, &gxhsz1, &brjxx1};
+    ghSkins.items = {&lsmh};
+    lsmh.SetChecked(true);
+    h1.items = {&h2, &abou1};
+
+    yy3.Click = yybj1.Click = [this] { app.Get<Form4>().ShowModal(); };
+    g3.Click = gxhsz1.Click = [this] { NotInThisVersion(); };
+    sz1.Click = [this] { app.Get<Form2>().ShowModal(); };
+    un3.Click = [this] { app.Get<endset01>().ShowModal(); };
+    lsmh.Click = [this] {
+        port.MessageBox(hWnd(), L"您的外观已经是 蓝色梦幻 请下载别的外观", L"更换外观",
+                        MbOk | MbIconError);
+    };
+}
+
+void frmMenuForm::NotInThisVersion() {
+    port.MessageBox(hWnd(), L"对不起！此版本不提供本功能，请到时下载新版", L"对不起",
+                    MbOk | MbIconInformation);
+}
+
+}  // namespace vantrel
