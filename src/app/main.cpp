@@ -2,7 +2,7 @@
 // the main window's start-up and then the message loop until the last form is
 // unloaded (or the start-up ends the process for a second instance).
 #include "platform/win32/port/Win32Port.h"
-#include "platform/win32/shell/Dpi.h"
+#include "platform/win32/port/Dpi.h"
 #include "platform/win32/shell/Shell.h"
 #include "platform/win32/shell/Win32.h"
 #include "ui/forms/Application.h"

@@ -33,6 +33,53 @@ TEST_F(AppTest, AReferenceLoadsOnceAndUnloadingLetsTheNextReferenceLoadAnew) {
     EXPECT_EQ(host.detached, (std::vector<std::wstring>{L"Probe"}));
 }
 
+// Two forms whose unload handlers unload each other, one of which can refuse
+// the user's close.
+class PartnerB;
+class PartnerA : public Form {
+public:
+    explicit PartnerA(Application& app) : Form(app, L"A", L"A", {0, 0, 100, 100}) {}
+    void Form_QueryUnload(int& cancel, UnloadMode mode) override {
+        ++queries;
+        if (mode == UnloadMode::FromControlMenu && refuseUser) cancel = 1;
+    }
+    void Form_Unload() override;
+    int queries = 0, unloads = 0;
+    bool refuseUser = false;
+};
+class PartnerB : public Form {
+public:
+    explicit PartnerB(Application& app) : Form(app, L"B", L"B", {0, 0, 100, 100}) {}
+    void Form_Unload() override {
+        ++unloads;
+        app.Unload<PartnerA>();
+        app.Unload(*this);  // itself, again
+    }
+    int unloads = 0;
+};
+void PartnerA::Form_Unload() {
+    ++unloads;
+    app.Unload<PartnerB>();
+}
+
+TEST_F(AppTest, UnloadingIsReentrancySafeAndQueryUnloadCanRefuse) {
+    PartnerA& a = app.Get<PartnerA>();
+    PartnerB& b = app.Get<PartnerB>();
+    a.refuseUser = true;
+    EXPECT_FALSE(app.Unload(a, UnloadMode::FromControlMenu));
+    EXPECT_TRUE(app.IsLoaded<PartnerA>());
+    EXPECT_EQ(a.unloads, 0);
+    EXPECT_TRUE(app.Unload(a));
+    EXPECT_FALSE(app.IsLoaded<PartnerA>());
+    EXPECT_FALSE(app.IsLoaded<PartnerB>());
+    EXPECT_EQ(a.unloads, 1);
+    EXPECT_EQ(b.unloads, 1);
+    EXPECT_EQ(a.queries, 2);
+    EXPECT_TRUE(app.Unload(a));  // a second unload of a gone form is a no-op
+    EXPECT_EQ(a.unloads, 1);
+    EXPECT_EQ(host.detached, (std::vector<std::wstring>{L"B", L"A"}));
+}
+
 TEST(Controls, CheckBoxRaisesClickOnlyWhenItsValueChanges) {
     CheckBox box{L"Check1", L""};
     int clicks = 0;

@@ -77,7 +77,6 @@ Form1::Form1(Application& application)
     for (Control* c : ProgramFrame.Parts()) Add(*c);
     for (Control* c : SystemFrame.Parts()) Add(*c);
     AddArray(SlotLabels);
-    for (int i = 0; i < kSlotCount; ++i) cmbChooseKey[i].SetIndex(i);
     for (Control* c : std::initializer_list<Control*>{
              &List1, &cmbChooseKey[6], &cmdadd, &cmddelt, &cmbChooseKey[0], &cmbChooseKey[1],
              &cmbChooseKey[2], &cmbChooseKey[3], &cmbChooseKey[4], &cmbChooseKey[5], &cmdApplyt,

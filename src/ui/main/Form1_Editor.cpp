@@ -27,8 +27,9 @@ std::wstring LinePath(const std::wstring& line) {
 }  // namespace
 
 void Form1::WireEditor() {
-    for (auto& chooser : cmbChooseKey) {
-        const int index = chooser.Index();
+    for (int index = 0; index < kSlotCount; ++index) {
+        auto& chooser = cmbChooseKey[index];
+        chooser.SetIndex(index);
         chooser.KeyDown = [this, index](int& key, int shift) { cmbChooseKey_KeyDown(index, key, shift); };
         chooser.KeyUp = [this, index](int& key, int shift) { cmbChooseKey_KeyUp(index, key, shift); };
         chooser.ItemPicked = [this, index] { cmbChooseKey_Click(index); };

@@ -39,4 +39,9 @@ std::optional<std::string> EncodeGbk(const std::wstring& text) {
     return bytes;
 }
 
+bool RoundTripsGbk(const std::wstring& text) {
+    const auto bytes = EncodeGbk(text);
+    return bytes && DecodeGbk(*bytes) == text;
+}
+
 }  // namespace vantrel::win32

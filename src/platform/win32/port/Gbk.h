@@ -12,4 +12,8 @@ std::wstring DecodeGbk(const std::string& bytes);
 // Nothing when the text holds a character GBK cannot represent.
 std::optional<std::string> EncodeGbk(const std::wstring& text);
 
+// Whether the text encodes without a substitute and decodes back unchanged.
+// Empty text trivially does.
+bool RoundTripsGbk(const std::wstring& text);
+
 }  // namespace vantrel::win32

@@ -1,4 +1,4 @@
-// Move-only owners of kernel handles, find handles and registry keys: each
+// Move-only owners of kernel handles, find handles, registry keys and menus: each
 // closes what it holds exactly once, when it goes out of scope or is reset.
 #pragma once
 
@@ -73,9 +73,17 @@ struct HKeyTraits {
     static void Close(Value h) { ::RegCloseKey(h); }
 };
 
+// A menu destroys the submenus attached to it with it.
+struct MenuTraits {
+    using Value = HMENU;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value h) { ::DestroyMenu(h); }
+};
+
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFind = UniqueResource<FindHandleTraits>;
 using UniqueHKey = UniqueResource<HKeyTraits>;
+using UniqueMenu = UniqueResource<MenuTraits>;
 
 }  // namespace vantrel::win32

@@ -1,4 +1,4 @@
-// Files: existence, reading lines, atomic replacement, deletion.
+// Files: existence, reading lines or bytes, atomic replacement, deletion.
 #include <algorithm>
 #include <climits>
 
@@ -100,11 +100,18 @@ std::optional<std::vector<std::wstring>> Win32Port::ReadLines(const std::wstring
     return lines;
 }
 
+std::optional<std::string> Win32Port::ReadBytes(const std::wstring& path) {
+    return ReadAllBytes(path);
+}
+
 IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line) {
     auto bytes = EncodeGbk(line);
     if (!bytes) return IoResult::Fail(kUnencodableReason);
     bytes->append("\r\n");
+    return WriteBytes(path, *bytes);
+}
 
+IoResult Win32Port::WriteBytes(const std::wstring& path, const std::string& bytes) {
     // Replacing a read-only file would succeed on some systems; its owner
     // asked for it to stay as it is.
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
@@ -112,7 +119,7 @@ IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line
         return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
 
     const std::wstring tempPath = path + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
-    if (!WriteTempFile(tempPath, *bytes)) {
+    if (!WriteTempFile(tempPath, bytes)) {
         const DWORD error = ::GetLastError();
         ::DeleteFileW(tempPath.c_str());
         return IoResult::Fail(FileErrorReason(error));
@@ -125,6 +132,8 @@ IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line
     }
     return IoResult::Ok();
 }
+
+bool Win32Port::CanStore(const std::wstring& text) { return RoundTripsGbk(text); }
 
 IoResult Win32Port::RemoveFile(const std::wstring& path) {
     if (::DeleteFileW(path.c_str())) return IoResult::Ok();

@@ -12,9 +12,7 @@ HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 Win32Port::Win32Port() = default;
 
-Win32Port::~Win32Port() {
-    if (instanceMutex_) ::CloseHandle(static_cast<HANDLE>(instanceMutex_));
-}
+Win32Port::~Win32Port() = default;
 
 std::int16_t Win32Port::AsyncKeyState(int virtualKey) {
     return static_cast<std::int16_t>(::GetAsyncKeyState(virtualKey));

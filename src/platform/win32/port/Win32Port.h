@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/Port.h"
+#include "platform/win32/port/Handles.h"
 
 namespace vantrel::win32 {
 
@@ -35,16 +36,25 @@ public:
     std::optional<std::vector<std::wstring>> ReadLines(const std::wstring& path) override;
     IoResult WriteLine(const std::wstring& path, const std::wstring& line) override;
     IoResult RemoveFile(const std::wstring& path) override;
+    std::optional<std::string> ReadBytes(const std::wstring& path) override;
+    IoResult WriteBytes(const std::wstring& path, const std::string& bytes) override;
+    bool CanStore(const std::wstring& text) override;
     std::wstring ProgramFolder() override;
     bool AnotherInstanceRunning() override;
     void EndProcess() override;
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
+    void RunModal(WindowHandle window) override;
+    std::wstring OpenFileDialog(WindowHandle owner, const std::wstring& title,
+                                const std::wstring& filter) override;
+    int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
+                  int yTwips) override;
+    void ReleaseCapture() override;
 
 private:
     std::function<void()> beforeModal_;
-    void* instanceMutex_ = nullptr;  // HANDLE, held for the life of the process
+    UniqueHandle instanceMutex_;  // held for the life of the process
     bool instanceChecked_ = false;
     bool anotherInstance_ = false;
 };

@@ -36,7 +36,7 @@ bool Win32Port::AnotherInstanceRunning() {
         const DWORD error = ::GetLastError();
         // A mutex made by another user may exist yet refuse us: also a copy running.
         anotherInstance_ = mutex ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
-        instanceMutex_ = mutex;
+        instanceMutex_.reset(mutex);
     }
     return anotherInstance_;
 }

@@ -3,7 +3,7 @@
 // the choosers, and timers. Every handler runs through Shell::Dispatch; after
 // it the window object may be gone unless the caller holds Shell::Busy.
 
-#include "platform/win32/shell/Dpi.h"
+#include "platform/win32/port/Dpi.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/FormWindow.h"
 #include "platform/win32/shell/Shell.h"

@@ -2,7 +2,7 @@
 // and the messages that concern the whole window.
 #include "platform/win32/shell/FormWindow.h"
 
-#include "platform/win32/shell/Dpi.h"
+#include "platform/win32/port/Dpi.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/Shell.h"
 #include "platform/win32/shell/WindowText.h"

@@ -1,4 +1,4 @@
-#include "platform/win32/shell/Dpi.h"
+#include "platform/win32/port/Dpi.h"
 
 namespace vantrel::win32 {
 namespace {

@@ -1,7 +1,7 @@
 // Dots per inch of a window and the twips/pixel conversions that use it.
 #pragma once
 
-#include "platform/win32/shell/Win32.h"
+#include "platform/win32/port/Win32Api.h"
 
 namespace vantrel::win32 {
 
