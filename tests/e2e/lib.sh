@@ -135,3 +135,119 @@ press() {
     e2e_park_pointer
     e2e_hold_key "$1" "${2:-0.3}"
 }
+
+# ---- The main window's controls, found by class, text and place ----
+
+# The inspector's lines for the children of the main window.
+main_controls() {
+    insp texts Vantrel
+}
+
+# The first line of `main_controls` with class $1 and text $2.
+control_line() {
+    main_controls | awk -F'\t' -v cls="class=$1" -v txt="text=$2" '$1 == cls && $NF == txt { print; exit }'
+}
+
+# The centre "x y" of an inspector rect field "l,t,r,b".
+rect_centre() {
+    local l t r b
+    IFS=, read -r l t r b <<<"$1"
+    printf '%d %d\n' $(((l + r) / 2)) $(((t + b) / 2))
+}
+
+# Chooser $1 (0-5 the system rows, 6 the add row) as an inspector line. The
+# add row lies above the system rows; those run down the left column, then
+# down the right one.
+chooser_line() {
+    local want=$1 lines
+    lines=$(main_controls | awk -F'\t' '$1 == "class=ComboBox"' |
+        while IFS= read -r line; do
+            IFS=, read -r l t r b <<<"$(field "$line" rect)"
+            printf '%d\t%d\t%s\n' "$t" "$l" "$line"
+        done | sort -n -k1,1 -k2,2 | cut -f3-)
+    local add
+    add=$(sed -n 1p <<<"$lines")
+    local -a rows
+    mapfile -t rows < <(sed -n '2,$p' <<<"$lines")
+    # Rows come in pairs (left, right) by top; split them into columns.
+    local -a lefts=() rights=()
+    local i
+    for ((i = 0; i < ${#rows[@]}; i += 2)); do
+        lefts+=("${rows[i]}")
+        rights+=("${rows[i + 1]}")
+    done
+    case $want in
+    6) printf '%s\n' "$add" ;;
+    0 | 1 | 2) printf '%s\n' "${lefts[want]}" ;;
+    3 | 4 | 5) printf '%s\n' "${rights[want - 3]}" ;;
+    esac
+}
+
+# Moves the pointer to x y (with a step first, so Wine notices) and clicks.
+click_at() {
+    xdotool mousemove $(($1 - 3)) $(($2 - 3)) sleep 0.1 mousemove "$1" "$2" sleep 0.2 click 1
+    sleep 0.3
+}
+
+# Clicks the middle of a control given as an inspector line.
+click_control() {
+    local x y
+    read -r x y <<<"$(rect_centre "$(field "$1" rect)")"
+    click_at "$x" "$y"
+}
+
+# Picks item $2 (0 = "无", 1 = "F2", ...) of chooser $1 with the mouse:
+# opens its list with the arrow and clicks the item.
+pick_with_mouse() {
+    local line l t r b
+    line=$(chooser_line "$1")
+    IFS=, read -r l t r b <<<"$(field "$line" rect)"
+    click_at $((r - 8)) $((t + 10))
+    local list
+    list=$(insp list | awk -F'\t' '$0 ~ /class=ComboLBox/ && $0 ~ /visible=1/ { print; exit }')
+    [[ -n $list ]] || return 1
+    local ll lt lr lb
+    IFS=, read -r ll lt lr lb <<<"$(field "$list" rect)"
+    local item=$(((lb - lt - 2) / 11))
+    click_at $(((ll + lr) / 2)) $((lt + 1 + item * $2 + item / 2))
+}
+
+# The text a chooser shows.
+chooser_text() {
+    field "$(chooser_line "$1")" text
+}
+
+# The control that has the keyboard focus in the main window's thread.
+focused() {
+    insp focus Vantrel
+}
+
+# Presses Tab until the focus satisfies the shell test in $1 (which may read
+# $FOCUS), at most $2 times (default 30).
+tab_until() {
+    local i
+    for ((i = 0; i < ${2:-30}; i++)); do
+        FOCUS=$(focused)
+        eval "$1" && return 0
+        xdotool key Tab
+        sleep 0.3
+    done
+    FOCUS=$(focused)
+    eval "$1"
+}
+
+# True when the rect of inspector line $1 lies within the rect of line $2.
+rect_inside() {
+    local a b
+    IFS=, read -r -a a <<<"$(field "$1" rect)"
+    IFS=, read -r -a b <<<"$(field "$2" rect)"
+    ((a[0] >= b[0] && a[1] >= b[1] && a[2] <= b[2] && a[3] <= b[3]))
+}
+
+# Holds a key with the pointer left where it is (over a window of the program).
+key_hold() {
+    xdotool keydown "$1"
+    sleep "${2:-0.15}"
+    xdotool keyup "$1"
+    sleep 0.3
+}

@@ -1,0 +1,51 @@
+# shellcheck shell=bash
+# The main window at 96 and 144 DPI (Wine's LogPixels): 4200 x 6300 twips of
+# client area at the window's DPI, centred on the work area. Each run leaves
+# a picture of the window in build/e2e/shots/main-window-<dpi>dpi.png
+# (scripts/docs-shots.sh copies them to docs/).
+E2E_CASES+=(dpi_96 dpi_144)
+
+# Sets the prefix's DPI; takes effect for the next wineserver.
+set_dpi() {
+    local hex
+    hex=$(printf '%08x' "$1")
+    insp procs >/dev/null
+    e2e_in_prefix "$PREFIX" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    e2e_in_prefix "$PREFIX" wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    e2e_stop_prefix "$PREFIX"
+    grep -qi "\"LogPixels\"=dword:$hex" "$PREFIX/user.reg" || return 1
+    insp procs >/dev/null
+    e2e_park_pointer
+}
+
+main_window_at_dpi() {
+    local dpi=$1
+    if ((dpi != 96)); then set_dpi "$dpi" || fail "could not set LogPixels=$dpi" || return; fi
+    write_gbk_line "$APP/Function.dll" "F2,无,F3,无,无,F11,无"
+    write_gbk_line "$APP/Custom.dll" "F5   C:\\音乐\\我的歌单.m3u,F10   C:\\Program Files\\Notepad++\\notepad++.exe"
+    start_vantrel
+    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    sleep 2
+    press F12
+    local main
+    main=$(insp wait Vantrel 5 visible) || fail "main window not shown by F12" || return
+    sleep 1
+    local l t r b w h
+    IFS=, read -r l t r b <<<"$(field "$(head -n1 <<<"$main")" rect)"
+    w=$((4200 * dpi / 1440))
+    h=$((6300 * dpi / 1440))
+    ((r - l == w && b - t == h)) || fail "window is $((r - l))x$((b - t)) at $dpi DPI, expected ${w}x$h" || return
+    # Centred on the work area: the screen less the 20-pixel taskbar.
+    local sw sh
+    read -r sw sh <<<"$(xdotool getdisplaygeometry)"
+    ((l == (sw - w) / 2)) || fail "window left $l, expected $(((sw - w) / 2))" || return
+    ((t == (sh - 20 - h) / 2 || t == (sh - 20 - h + 1) / 2)) || fail "window top $t not centred on the work area" || return
+    # Park the pointer off the window so no hover state is pictured.
+    xdotool mousemove 5 5
+    sleep 0.5
+    timeout 10 import -window root -crop "${w}x${h}+${l}+${t}" +repage "$SHOTS/main-window-${dpi}dpi.png" ||
+        fail "screenshot failed" || return
+}
+
+case_dpi_96() { main_window_at_dpi 96; }
+case_dpi_144() { main_window_at_dpi 144; }
