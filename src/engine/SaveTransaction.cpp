@@ -30,7 +30,7 @@ SaveOutcome ReplaceTogether(Port& port, const std::vector<FileChange>& changes) 
         if (auto bytes = port.ReadBytes(path)) {
             previous[i] = {true, std::move(*bytes)};
         } else if (port.FileExists(path)) {
-            return {SaveOutcome::Kind::Unchanged, path, L"文件无法读取（可能正被其他程序使用）"};
+            return {SaveOutcome::Kind::Unchanged, path, L"文件无法读取（可能正被其他程序使用）", {}};
         }
     }
     for (std::size_t i = 0; i < changes.size(); ++i) {
@@ -38,7 +38,7 @@ SaveOutcome ReplaceTogether(Port& port, const std::vector<FileChange>& changes) 
         if (!changes[i].line && !previous[i].existed) continue;
         const IoResult result = Apply(port, changes[i]);
         if (result.ok) continue;
-        SaveOutcome outcome{SaveOutcome::Kind::Unchanged, changes[i].path, result.reason};
+        SaveOutcome outcome{SaveOutcome::Kind::Unchanged, changes[i].path, result.reason, {}};
         for (std::size_t k = i; k-- > 0;) {
             if (!changes[k].line && !previous[k].existed) continue;
             if (Restore(port, changes[k].path, previous[k]).ok) continue;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,6 +62,11 @@ constexpr int kSwShowNormal = 1;
 // Window messages the program sends itself.
 constexpr unsigned kWmSysCommand = 0x0112;
 constexpr unsigned kWmNcLButtonDown = 0x00A1;
+constexpr unsigned kWmLButtonDown = 0x0201;
+constexpr unsigned kWmLButtonUp = 0x0202;
+constexpr unsigned kWmLButtonDblClk = 0x0203;
+constexpr unsigned kWmRButtonDown = 0x0204;
+constexpr unsigned kWmRButtonUp = 0x0205;
 constexpr std::uintptr_t kHtCaption = 2;
 constexpr std::uintptr_t kScScreenSave = 0xF140;
 
@@ -145,8 +151,18 @@ public:
     // returns the id of the chosen item, or 0 when none was chosen.
     virtual int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                           int yTwips) = 0;
+    // The same at the mouse pointer's position.
+    virtual int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) = 0;
     // ReleaseCapture: lets go of the mouse capture of this thread's windows.
     virtual void ReleaseCapture() = 0;
+
+    // The program's one icon in the notification area, with its tooltip.
+    // The mouse messages of the icon (kWmRButtonDown, ...) reach `onEvent`.
+    // Once added, the port keeps it there until DeleteTrayIcon: it adds it
+    // again when the taskbar is re-created, and keeps trying for a while
+    // when the taskbar is not there yet. Returns whether it shows now.
+    virtual bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) = 0;
+    virtual void DeleteTrayIcon() = 0;
 };
 
 }  // namespace vantrel

@@ -140,4 +140,23 @@ int FakePort::PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items,
     return popupAnswer;
 }
 
+int FakePort::PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) {
+    popups.push_back({owner, items, -1, -1});
+    Record(L"PopupMenuAtCursor(" + std::to_wstring(owner) + L")");
+    return popupAnswer;
+}
+
+bool FakePort::AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) {
+    Record(L"AddTrayIcon(" + tip + L")");
+    trayShown = true;
+    trayEvent = std::move(onEvent);
+    return true;
+}
+
+void FakePort::DeleteTrayIcon() {
+    Record(L"DeleteTrayIcon()");
+    trayShown = false;
+    trayEvent = nullptr;
+}
+
 }  // namespace vantrel::testing

@@ -57,6 +57,9 @@ public:
     std::vector<Popup> popups;
     int popupAnswer = 0;  // the id the user picks; 0: none
     std::vector<WindowHandle> modals;  // windows run modally, in order
+    // The tray icon: whether it shows, and its owner's event handler.
+    bool trayShown = false;
+    std::function<void(unsigned)> trayEvent;
 
     // Conveniences for tests.
     std::wstring Path(const std::wstring& relative) const { return folder + relative; }
@@ -98,7 +101,10 @@ public:
                                 const std::wstring& filter) override;
     int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                   int yTwips) override;
+    int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) override;
     void ReleaseCapture() override { Record(L"ReleaseCapture()"); }
+    bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) override;
+    void DeleteTrayIcon() override;
 
 private:
     void Record(std::wstring call) {

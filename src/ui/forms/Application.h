@@ -65,12 +65,20 @@ public:
     // Every loaded form, in no particular order.
     std::vector<Form*> LoadedForms() const;
 
+    // Whether the program shows up in the task list (App.TaskVisible).
+    bool TaskVisible() const { return taskVisible_; }
+    void SetTaskVisible(bool v) {
+        taskVisible_ = v;
+        if (host_) host_->SetTaskVisible(v);
+    }
+
 private:
     Port& port_;
     FormHost* host_;
     std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::vector<const Form*> unloading_;
+    bool taskVisible_ = true;
 };
 
 }  // namespace vantrel

@@ -34,7 +34,9 @@ struct Picture {
     std::wstring resource;
 };
 
-enum class ControlKind { Label, Image, ImageButton, TextBox, ComboBox, ListBox, CheckBox, Timer };
+enum class ControlKind {
+    Label, Image, ImageButton, TextBox, ComboBox, ListBox, CheckBox, Timer, CommandButton, Frame
+};
 
 enum class Alignment { Left, Center, Right };
 
@@ -112,7 +114,7 @@ private:
     bool enabled_ = true, visible_ = true;
     std::wstring tooltip_, accessibleName_;
     bool tabStop_ = kind_ != ControlKind::Label && kind_ != ControlKind::Image &&
-                    kind_ != ControlKind::Timer;
+                    kind_ != ControlKind::Timer && kind_ != ControlKind::Frame;
     std::uint64_t revision_ = 1;
 };
 
@@ -173,6 +175,29 @@ private:
     std::wstring caption_;
     Rect label_;
     const Picture* picture_ = nullptr;
+};
+
+// A standard push button of a dialog; "&" marks its access key.
+class CommandButton : public Control {
+public:
+    CommandButton(std::wstring name, std::wstring caption, Rect rect = {})
+        : Control(std::move(name), ControlKind::CommandButton, rect), caption_(std::move(caption)) {}
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(std::wstring v) { Change(caption_, std::move(v)); }
+
+private:
+    std::wstring caption_;
+};
+
+// A captioned group frame around other controls (drawn only).
+class Frame : public Control {
+public:
+    Frame(std::wstring name, std::wstring caption, Rect rect = {})
+        : Control(std::move(name), ControlKind::Frame, rect), caption_(std::move(caption)) {}
+    const std::wstring& Caption() const { return caption_; }
+
+private:
+    std::wstring caption_;
 };
 
 class TextBox : public Control {

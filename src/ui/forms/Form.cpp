@@ -15,7 +15,15 @@ void Form::ShowModal() {
 
 void Form::PopupMenu(MenuItem& menu, int x, int y) {
     int firstId = 1;
-    const int chosen = port.PopupMenu(hWnd(), menu.Popup(firstId), x, y);
+    RunChosen(menu, port.PopupMenu(hWnd(), menu.Popup(firstId), x, y));
+}
+
+void Form::PopupMenuAtCursor(MenuItem& menu) {
+    int firstId = 1;
+    RunChosen(menu, port.PopupMenuAtCursor(hWnd(), menu.Popup(firstId)));
+}
+
+void Form::RunChosen(MenuItem& menu, int chosen) {
     MenuItem* item = chosen ? menu.ItemWithId(chosen) : nullptr;
     if (item && item->Enabled() && !item->Separator() && item->Click) item->Click();
 }

@@ -55,6 +55,8 @@ public:
     // Pops up a menu (of this or another form) at a point of this form's
     // window, in twips, and runs the chosen item's Click.
     void PopupMenu(MenuItem& menu, int x, int y);
+    // The same at the mouse pointer.
+    void PopupMenuAtCursor(MenuItem& menu);
     // Radius of the rounded corners the window's shape is cut to, in twips;
     // 0 keeps the full rectangle.
     int CornerRadius() const { return corner_; }
@@ -87,6 +89,8 @@ protected:
     }
 
 private:
+    void RunChosen(MenuItem& menu, int chosen);
+
     template <class T, class U>
     void Change(T& field, U&& value) {
         AssignCounted(field, std::forward<U>(value), revision_);

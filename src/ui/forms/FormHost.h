@@ -13,6 +13,8 @@ public:
     virtual void Attach(Form& form) = 0;
     // A form is being unloaded: destroy its native window.
     virtual void Detach(Form& form) = 0;
+    // Whether the program's windows show in the task list (taskbar buttons).
+    virtual void SetTaskVisible(bool) {}
 };
 
 }  // namespace vantrel
