@@ -74,24 +74,42 @@ std::wstring Win32Port::OpenFileDialog(WindowHandle owner, const std::wstring& t
     return file;
 }
 
+namespace {
+
+// Shows the menu at a point on the screen and returns the chosen id.
+int TrackPopup(HWND owner, const std::vector<PopupItem>& items, POINT at) {
+    UniqueMenu menu = BuildPopupMenu(items);
+    if (!menu) return 0;
+    // Without the owner in the foreground the menu would not close when the
+    // user clicks elsewhere; the posted message lets it close properly.
+    ::SetForegroundWindow(owner);
+    const int chosen = static_cast<int>(::TrackPopupMenu(
+        menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0,
+        owner, nullptr));
+    ::PostMessageW(owner, WM_NULL, 0, 0);
+    return chosen;
+}
+
+}  // namespace
+
 int Win32Port::PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                          int yTwips) {
     if (beforeModal_) beforeModal_();
     HWND hwnd = ToHwnd(owner);
     if (!::IsWindow(hwnd) || items.empty()) return 0;
-    UniqueMenu menu = BuildPopupMenu(items);
-    if (!menu) return 0;
     const int dpi = WindowDpi(hwnd);
     POINT at{TwipsToPixels(xTwips, dpi), TwipsToPixels(yTwips, dpi)};
     ::ClientToScreen(hwnd, &at);
-    // Without the owner in the foreground the menu would not close when the
-    // user clicks elsewhere; the posted message lets it close properly.
-    ::SetForegroundWindow(hwnd);
-    const int chosen = static_cast<int>(::TrackPopupMenu(
-        menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0,
-        hwnd, nullptr));
-    ::PostMessageW(hwnd, WM_NULL, 0, 0);
-    return chosen;
+    return TrackPopup(hwnd, items, at);
+}
+
+int Win32Port::PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) {
+    if (beforeModal_) beforeModal_();
+    HWND hwnd = ToHwnd(owner);
+    if (!::IsWindow(hwnd) || items.empty()) return 0;
+    POINT at{};
+    ::GetCursorPos(&at);
+    return TrackPopup(hwnd, items, at);
 }
 
 }  // namespace vantrel::win32

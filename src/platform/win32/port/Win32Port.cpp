@@ -2,6 +2,7 @@
 #include "platform/win32/port/Win32Port.h"
 
 #include "platform/win32/port/Win32Api.h"
+#include "platform/win32/port/Win32Tray.h"
 
 namespace vantrel::win32 {
 namespace {

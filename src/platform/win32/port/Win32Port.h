@@ -4,11 +4,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "platform/Port.h"
 #include "platform/win32/port/Handles.h"
 
 namespace vantrel::win32 {
+
+class TrayIcon;
 
 class Win32Port final : public Port {
 public:
@@ -18,6 +21,10 @@ public:
     // Called before every modal call (message box, dialogs, popup menus) so
     // that the native windows show the forms' latest state first.
     void SetBeforeModal(std::function<void()> flush) { beforeModal_ = std::move(flush); }
+    // Runs handlers the port calls back (tray icon events) the way the shell
+    // runs every native event's handlers.
+    using Dispatcher = std::function<void(const std::function<void()>&)>;
+    void SetDispatcher(Dispatcher dispatch) { dispatch_ = std::move(dispatch); }
 
     std::int16_t AsyncKeyState(int virtualKey) override;
     void ShellExecute(WindowHandle owner, const std::wstring& operation, const std::wstring& file,
@@ -50,10 +57,15 @@ public:
                                 const std::wstring& filter) override;
     int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                   int yTwips) override;
+    int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) override;
     void ReleaseCapture() override;
+    bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) override;
+    void DeleteTrayIcon() override;
 
 private:
     std::function<void()> beforeModal_;
+    Dispatcher dispatch_;
+    std::unique_ptr<TrayIcon> tray_;
     UniqueHandle instanceMutex_;  // held for the life of the process
     bool instanceChecked_ = false;
     bool anotherInstance_ = false;

@@ -1,0 +1,49 @@
+// The program's notification-area icon as an object: added when asked,
+// added again when the taskbar is re-created ("TaskbarCreated") or was not
+// there yet, removed when asked or when the object goes.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/win32/port/Handles.h"
+#include "platform/win32/port/Win32Api.h"
+
+namespace vantrel::win32 {
+
+class TrayIcon {
+public:
+    // How often and how long a failed add is tried again (start at log-on
+    // may come before the taskbar).
+    static constexpr UINT kRetryMs = 2000;
+    static constexpr int kRetries = 90;
+
+    using EventHandler = std::function<void(unsigned mouseMessage)>;
+    // `run` runs the handler the way the shell runs every event's handlers.
+    TrayIcon(std::wstring tip, EventHandler onEvent,
+             std::function<void(const std::function<void()>&)> run);
+    ~TrayIcon();
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    // Whether the icon shows now; while it does not, retries are running.
+    bool Shown() const { return shown_; }
+    HWND Window() const { return window_.get(); }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Add();
+    void Remove();
+
+    std::wstring tip_;
+    EventHandler onEvent_;
+    std::function<void(const std::function<void()>&)> run_;
+    UniqueWindow window_;
+    HICON icon_ = nullptr;  // shared resource icon, not destroyed
+    UINT taskbarCreated_ = 0;
+    int retriesLeft_ = 0;
+    bool shown_ = false;
+};
+
+}  // namespace vantrel::win32
