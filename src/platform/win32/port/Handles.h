@@ -1,5 +1,6 @@
-// Move-only owners of kernel handles, find handles, registry keys and menus: each
-// closes what it holds exactly once, when it goes out of scope or is reset.
+// Move-only owners of kernel handles, find handles, registry keys, menus and
+// windows: each closes what it holds exactly once, when it goes out of scope
+// or is reset.
 #pragma once
 
 #include "platform/win32/port/Win32Api.h"
@@ -80,10 +81,19 @@ struct MenuTraits {
     static void Close(Value h) { ::DestroyMenu(h); }
 };
 
+// A window the program created on its own (not a child, which its parent
+// destroys), such as a tool tip.
+struct WindowTraits {
+    using Value = HWND;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value h) { ::DestroyWindow(h); }
+};
+
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFind = UniqueResource<FindHandleTraits>;
 using UniqueHKey = UniqueResource<HKeyTraits>;
 using UniqueMenu = UniqueResource<MenuTraits>;
+using UniqueWindow = UniqueResource<WindowTraits>;
 
 }  // namespace vantrel::win32

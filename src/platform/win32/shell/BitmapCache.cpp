@@ -1,6 +1,15 @@
 #include "platform/win32/shell/BitmapCache.h"
 
 namespace vantrel::win32 {
+namespace {
+
+constexpr wchar_t kDoubleSizeSuffix[] = L"_2X";
+
+bool SizeOf(HBITMAP bitmap, BITMAP& info) {
+    return GetObjectW(bitmap, sizeof info, &info) != 0 && info.bmWidth > 0 && info.bmHeight > 0;
+}
+
+}  // namespace
 
 HBITMAP BitmapCache::Find(const std::wstring& resource) {
     if (resource.empty()) return nullptr;
@@ -16,18 +25,25 @@ HBITMAP BitmapCache::Find(const std::wstring& resource) {
 
 bool BitmapCache::Draw(HDC dc, const std::wstring& resource, const RECT& target) {
     HBITMAP bitmap = Find(resource);
-    if (!bitmap) return false;
     BITMAP info{};
-    if (!GetObjectW(bitmap, sizeof info, &info)) return false;
+    if (!bitmap || !SizeOf(bitmap, info)) return false;
+    const int width = target.right - target.left, height = target.bottom - target.top;
+    if (WantsDoubleSize(info.bmWidth, info.bmHeight, width, height)) {
+        BITMAP bigInfo{};
+        HBITMAP big = Find(resource + kDoubleSizeSuffix);
+        if (big && SizeOf(big, bigInfo)) {
+            bitmap = big;
+            info = bigInfo;
+        }
+    }
     MemoryDc source(dc);
     if (!source.Get()) return false;
     Selection select(source.Get(), bitmap);
     SavedDc saved(dc);
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, target.left, target.top, target.right - target.left,
-               target.bottom - target.top, source.Get(), 0, 0, info.bmWidth, info.bmHeight,
-               SRCCOPY);
+    StretchBlt(dc, target.left, target.top, width, height, source.Get(), 0, 0, info.bmWidth,
+               info.bmHeight, SRCCOPY);
     return true;
 }
 

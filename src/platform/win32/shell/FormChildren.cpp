@@ -6,6 +6,7 @@
 #include "platform/win32/shell/ItemEdit.h"
 #include "platform/win32/shell/Shell.h"
 #include "platform/win32/shell/WindowText.h"
+#include "platform/win32/shell/ZOrder.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -25,19 +26,33 @@ HWND ComboEdit(HWND combo) {
     return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
 }
 
-// A caption that sits exactly across an image below it is that image
-// button's caption, centred like a button's.
-bool IsButtonCaption(const std::vector<Control*>& controls, std::size_t index) {
-    const Rect& label = controls[index]->Bounds();
-    for (std::size_t i = 0; i < index; ++i) {
-        const Control& face = *controls[i];
-        if (face.Kind() != ControlKind::Image) continue;
-        const Rect& r = face.Bounds();
-        if (r.left == label.left && r.width == label.width && label.top < r.top + r.height &&
-            r.top < label.top + label.height)
-            return true;
+// The static style that shows a label: its alignment, or owner-drawn (no
+// text drawn) for a label that only names what lies below it.
+DWORD LabelType(const Label& label) {
+    if (label.Caption().empty() && !label.AccessibleName().empty()) return SS_OWNERDRAW;
+    switch (label.TextAlign()) {
+    case Alignment::Center: return SS_CENTER;
+    case Alignment::Right: return SS_RIGHT;
+    case Alignment::Left: break;
     }
-    return false;
+    return SS_LEFT;
+}
+
+// The window text: what the control shows, or else its accessible name, so
+// that screen readers and tools find every clickable control by name.
+std::wstring WindowName(const Control& control) {
+    std::wstring shown;
+    switch (control.Kind()) {
+    case ControlKind::Label: shown = static_cast<const Label&>(control).Caption(); break;
+    case ControlKind::ImageButton: shown = static_cast<const ImageButton&>(control).Caption(); break;
+    case ControlKind::CheckBox: shown = static_cast<const CheckBox&>(control).Caption(); break;
+    case ControlKind::CommandButton:
+        shown = static_cast<const CommandButton&>(control).Caption();
+        break;
+    case ControlKind::Frame: shown = static_cast<const Frame&>(control).Caption(); break;
+    default: break;
+    }
+    return shown.empty() ? control.AccessibleName() : shown;
 }
 
 // Temporarily marks the window as pushing, so the notifications our own
@@ -62,55 +77,74 @@ void FormWindow::CreateChildren() {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         children_[i].owner = this;
         children_[i].control = controls[i];
-        if (controls[i]->Kind() == ControlKind::Label)
-            children_[i].buttonCaption = IsButtonCaption(controls, i);
     }
     for (std::size_t i = 0; i < children_.size(); ++i)
         if (children_[i].control->Kind() != ControlKind::Timer)
             children_[i].hwnd = CreateChild(children_[i], static_cast<int>(i));
-    // Later controls lie over earlier ones: a caption over its face.
-    for (Child& child : children_)
-        if (child.hwnd)
-            SetWindowPos(child.hwnd, HWND_TOP, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    StackChildren();
+}
+
+void FormWindow::StackChildren() {
+    std::vector<Stacked> items;
+    std::vector<HWND> windows;
+    for (const Child& child : children_) {
+        if (!child.hwnd) continue;
+        items.push_back({child.control->Bounds(), child.control->TabStop()});
+        windows.push_back(child.hwnd);
+    }
+    HWND above = HWND_TOP;
+    for (std::size_t index : PlanZOrder(items)) {
+        SetWindowPos(windows[index], above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = windows[index];
+    }
 }
 
 HWND FormWindow::CreateChild(Child& child, int index) {
     const Control& control = *child.control;
     const wchar_t* className = WC_STATICW;
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.TabStop() ? WS_TABSTOP : 0);
     DWORD exStyle = 0;
-    std::wstring text;
     switch (control.Kind()) {
     case ControlKind::Label:
-        style |= SS_NOTIFY | (child.buttonCaption ? SS_CENTER : SS_LEFT);
-        text = static_cast<const Label&>(control).Caption();
+        style |= SS_NOTIFY | LabelType(static_cast<const Label&>(control));
         break;
     case ControlKind::Image:
         style |= SS_NOTIFY | SS_OWNERDRAW;
         break;
+    case ControlKind::ImageButton:
+        className = WC_BUTTONW;
+        style |= BS_OWNERDRAW;
+        break;
     case ControlKind::TextBox:
         className = WC_EDITW;
-        style |= ES_AUTOHSCROLL | WS_TABSTOP;
+        style |= ES_AUTOHSCROLL;
         exStyle = WS_EX_CLIENTEDGE;
         break;
     case ControlKind::ComboBox:
         className = WC_COMBOBOXW;
-        style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+        style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
         break;
     case ControlKind::ListBox:
         className = WC_LISTBOXW;
-        style |= LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | WS_TABSTOP;
+        style |= LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
         exStyle = WS_EX_CLIENTEDGE;
         break;
     case ControlKind::CheckBox:
         className = WC_BUTTONW;
-        style |= BS_AUTOCHECKBOX | WS_TABSTOP;
-        text = static_cast<const CheckBox&>(control).Caption();
+        style |= BS_AUTOCHECKBOX;
+        break;
+    case ControlKind::CommandButton:
+        className = WC_BUTTONW;
+        style |= BS_PUSHBUTTON;
+        break;
+    case ControlKind::Frame:
+        className = WC_BUTTONW;
+        style |= BS_GROUPBOX;
         break;
     case ControlKind::Timer:
         return nullptr;
     }
+    const std::wstring text = WindowName(control);
     const RECT r = PixelRect(control);
     HWND hwnd = CreateWindowExW(exStyle, className, text.c_str(), style, r.left, r.top,
                                 r.right - r.left, r.bottom - r.top, Handle(),
@@ -118,7 +152,7 @@ HWND FormWindow::CreateChild(Child& child, int index) {
                                 shell_.Instance(), nullptr);
     if (!hwnd) return nullptr;
     child.hwnd = hwnd;
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
     Subclass(child, hwnd, child.original);
     if (control.Kind() == ControlKind::ComboBox) {
         child.edit = ComboEdit(hwnd);
@@ -154,7 +188,18 @@ void FormWindow::PushChild(Child& child, int index) {
     if (!hwnd) return;
     switch (control.Kind()) {
     case ControlKind::Label:
-        SetTextIfChanged(hwnd, static_cast<Label&>(control).Caption());
+        PushLabel(child);
+        break;
+    case ControlKind::Image:
+        SetTextIfChanged(hwnd, WindowName(control));
+        break;
+    case ControlKind::ImageButton:
+        SetTextIfChanged(hwnd, WindowName(control));
+        InvalidateRect(hwnd, nullptr, FALSE);
+        break;
+    case ControlKind::CommandButton:
+    case ControlKind::Frame:
+        SetTextIfChanged(hwnd, WindowName(control));
         break;
     case ControlKind::TextBox:
         SetTextIfChanged(hwnd, static_cast<TextBox&>(control).Text());
@@ -175,7 +220,7 @@ void FormWindow::PushChild(Child& child, int index) {
     }
     case ControlKind::CheckBox: {
         auto& check = static_cast<CheckBox&>(control);
-        SetTextIfChanged(hwnd, check.Caption());
+        SetTextIfChanged(hwnd, WindowName(check));
         const int state = check.Value() == 1 ? BST_CHECKED : check.Value() == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
         SendMessageW(hwnd, BM_SETCHECK, static_cast<WPARAM>(state), 0);
         break;
@@ -183,7 +228,15 @@ void FormWindow::PushChild(Child& child, int index) {
     default:
         break;
     }
-    if ((IsWindowEnabled(hwnd) != FALSE) != control.Enabled()) EnableWindow(hwnd, control.Enabled());
+    if ((IsWindowEnabled(hwnd) != FALSE) != control.Enabled()) {
+        // A disabled window loses the focus; pass it on so that the keyboard
+        // stays on the form.
+        if (!control.Enabled() && GetFocus() == hwnd) {
+            HWND next = GetNextDlgTabItem(Handle(), hwnd, FALSE);
+            if (next && next != hwnd) SetFocus(next);
+        }
+        EnableWindow(hwnd, control.Enabled());
+    }
     const bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
     if (visible != control.Visible()) ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
     PushToolTip(child);
@@ -191,6 +244,18 @@ void FormWindow::PushChild(Child& child, int index) {
     // captions: both repaint the whole area they cover.
     if (control.Kind() == ControlKind::Label || control.Kind() == ControlKind::Image)
         RepaintArea(child);
+}
+
+void FormWindow::PushLabel(Child& child) {
+    const auto& label = static_cast<const Label&>(*child.control);
+    HWND hwnd = child.hwnd;
+    SetTextIfChanged(hwnd, WindowName(label));
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    const LONG_PTR type = static_cast<LONG_PTR>(LabelType(label));
+    if ((style & SS_TYPEMASK) != type) SetWindowLongPtrW(hwnd, GWL_STYLE, (style & ~SS_TYPEMASK) | type);
+    HFONT font = FontOf(label);
+    if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) != font)
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void FormWindow::PushItems(Child& child, const std::vector<std::wstring>& items, bool list) {
@@ -250,10 +315,10 @@ void FormWindow::PushToolTip(Child& child) {
     const std::wstring& text = child.control->ToolTipText();
     if (text.empty() && !child.tipAdded) return;
     if (!toolTip_) {
-        toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+        toolTip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                                   shell_.Instance(), nullptr);
+                                   shell_.Instance(), nullptr));
         if (!toolTip_) return;
     }
     TTTOOLINFOW tool{};
@@ -264,9 +329,9 @@ void FormWindow::PushToolTip(Child& child) {
     tool.uId = reinterpret_cast<UINT_PTR>(child.hwnd);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
     if (!child.tipAdded) {
-        child.tipAdded = SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+        child.tipAdded = SendMessageW(toolTip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
     } else {
-        SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(toolTip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 

@@ -1,31 +1,18 @@
 // Native events of a form's windows turned into its handlers: notifications
-// of the standard controls, mouse input on captions, faces and lists, keys in
-// the choosers, and timers. Every handler runs through Shell::Dispatch; after
+// of the standard controls, mouse input on the form, captions, faces, image
+// buttons and lists, and timers (keys are in FormKeys.cpp). Every handler runs through Shell::Dispatch; after
 // it the window object may be gone unless the caller holds Shell::Busy.
 
 #include "platform/win32/port/Dpi.h"
+#include "platform/win32/port/Trace.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/FormWindow.h"
+#include "platform/win32/shell/InputState.h"
 #include "platform/win32/shell/Shell.h"
 #include "platform/win32/shell/WindowText.h"
 
 namespace vantrel::win32 {
 namespace {
-
-// The shift argument: 1 Shift, 2 Ctrl, 4 Alt.
-int ShiftState() {
-    int shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
-
-// The buttons held during a mouse move: 1 left, 2 right, 4 middle.
-int HeldButtons(WPARAM keys) {
-    return ((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
-           ((keys & MK_MBUTTON) ? 4 : 0);
-}
 
 int ButtonOf(UINT message) {
     switch (message) {
@@ -46,10 +33,15 @@ bool IsButtonUp(UINT message) {
     return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
 }
 
-// Captions, faces and lists raise mouse events; the other controls answer
-// the mouse themselves and report through notifications.
+// Captions, faces, image buttons and lists raise mouse events; the other
+// controls answer the mouse themselves and report through notifications.
 bool MouseRouted(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::ListBox;
+    return kind == ControlKind::Label || kind == ControlKind::Image ||
+           kind == ControlKind::ImageButton || kind == ControlKind::ListBox;
+}
+
+bool IsMouseMessage(UINT message) {
+    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
 }
 
 }  // namespace
@@ -68,6 +60,11 @@ LRESULT FormWindow::OnCommand(WPARAM wParam, LPARAM) {
             shell_.Dispatch([&combo, text] { combo.SetText(text); });
         } else if (code == CBN_DROPDOWN && combo.Locked()) {
             PostMessageW(hwnd, CB_SHOWDROPDOWN, FALSE, 0);
+        } else if (code == CBN_CLOSEUP) {
+            // The list showed the items it went over; once closed the box
+            // shows the chooser's text again (a cancelled or refused pick).
+            child->pushed = 0;
+            shell_.Dispatch([] {});
         } else if (code == CBN_SELCHANGE || code == CBN_SELENDOK) {
             // While the list is down the selection follows the pointer; the
             // pick is the final CBN_SELENDOK. Closed, each change is a pick.
@@ -115,10 +112,21 @@ LRESULT FormWindow::OnCommand(WPARAM wParam, LPARAM) {
             shell_.Dispatch([&box, text] { box.SetText(text); });
         }
         break;
+    case ControlKind::CommandButton:
+        if (code == BN_CLICKED && control.Enabled() && control.Click)
+            shell_.Dispatch([&control] {
+                if (control.Enabled() && control.Click) control.Click();
+            });
+        break;
     case ControlKind::Label:
     case ControlKind::Image:
-        // The mouse is handled in ChildProc; this comes from other senders.
-        if (code == STN_CLICKED && control.Click) shell_.Dispatch([&control] { control.Click(); });
+    case ControlKind::ImageButton:
+        // The mouse and keys are handled in ChildProc; this comes from other
+        // senders (accessibility tools).
+        if ((code == STN_CLICKED || code == BN_CLICKED) && control.Enabled() && control.Click)
+            shell_.Dispatch([&control] {
+                if (control.Enabled() && control.Click) control.Click();
+            });
         break;
     default:
         break;
@@ -144,6 +152,19 @@ void FormWindow::Subclass(Child& child, HWND hwnd, WNDPROC& original) {
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::ChildProc)));
 }
 
+void FormWindow::OnFormMouseMove(WPARAM wParam, LPARAM lParam) {
+    if (closed_ || !form_.MouseMove) return;
+    MouseArgs args;
+    args.button = HeldButtons(wParam);
+    args.shift = ShiftState();
+    args.x = PixelsToTwips(GET_X_LPARAM(lParam), dpi_);
+    args.y = PixelsToTwips(GET_Y_LPARAM(lParam), dpi_);
+    Form& form = form_;
+    shell_.Dispatch([&form, args] {
+        if (form.MouseMove) form.MouseMove(args);
+    });
+}
+
 LRESULT CALLBACK FormWindow::ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* child = reinterpret_cast<Child*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!child) return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -155,23 +176,25 @@ LRESULT CALLBACK FormWindow::ChildProc(HWND hwnd, UINT message, WPARAM wParam, L
         return CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
     FormWindow& window = *child->owner;
-    const bool mouse = message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
-    const bool key = message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR;
-    if (window.closed_ || !(mouse || key || message == BM_CLICK))
-        return CallWindowProcW(original, hwnd, message, wParam, lParam);
-    // Only input runs handlers; it holds the shell busy so that this window
-    // outlives them even if they unload its form.
+    if (window.closed_) return CallWindowProcW(original, hwnd, message, wParam, lParam);
+    // Handlers may unload the form; holding the shell busy keeps this window
+    // alive until the message is done.
     Shell::Busy busy(window.shell_);
     try {
+        const bool mouse = IsMouseMessage(message);
         if (mouse) window.RelayToToolTip(*child, message, wParam, lParam);
         if (edit) {
-            if (message == WM_CHAR && window.swallowChars_) return 0;
-            if (message != WM_CHAR && window.OnComboKey(*child, message, wParam)) return 0;
-        } else if (MouseRouted(child->control->Kind()) &&
-                   window.OnChildMouse(*child, message, wParam, lParam)) {
-            return 0;
+            // The edit field of a chooser: keys only, never the mouse.
+            if (!mouse && window.OnComboEditKey(*child, message, wParam, lParam)) return 0;
+        } else {
+            LRESULT result = 0;
+            if (window.OnChildKey(*child, message, wParam, lParam, result)) return result;
+            if ((mouse || message == BM_CLICK) && MouseRouted(child->control->Kind()) &&
+                window.OnChildMouse(*child, message, wParam, lParam))
+                return 0;
         }
     } catch (...) {
+        TraceCaughtException(L"control window procedure");
         return 0;
     }
     return CallWindowProcW(original, hwnd, message, wParam, lParam);
@@ -184,12 +207,18 @@ void FormWindow::RelayToToolTip(const Child& child, UINT message, WPARAM wParam,
     relayed.message = message;
     relayed.wParam = wParam;
     relayed.lParam = lParam;
-    SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    SendMessageW(toolTip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 bool FormWindow::OnChildMouse(Child& child, UINT message, WPARAM wParam, LPARAM lParam) {
     Control& control = *child.control;
     HWND hwnd = child.hwnd;
+    if (!control.Enabled()) {
+        // A disabled control raises nothing; a press it took while enabled
+        // lets go of the mouse.
+        if (IsButtonUp(message) && GetCapture() == hwnd) ReleaseCapture();
+        return message == BM_CLICK || IsButtonDown(message) || IsButtonUp(message);
+    }
     const bool list = control.Kind() == ControlKind::ListBox;
     MouseArgs args;
     args.shift = ShiftState();
@@ -256,26 +285,6 @@ bool FormWindow::OnChildMouse(Child& child, UINT message, WPARAM wParam, LPARAM 
         return true;
     }
     return false;
-}
-
-bool FormWindow::OnComboKey(Child& child, UINT message, WPARAM& wParam) {
-    auto& combo = static_cast<ComboBox&>(*child.control);
-    const bool down = message == WM_KEYDOWN;
-    if (down) swallowChars_ = false;
-    auto& handler = down ? combo.KeyDown : combo.KeyUp;
-    if (!handler) return false;
-    int key = static_cast<int>(wParam);
-    const int shift = ShiftState();
-    shell_.Dispatch([&handler, &key, shift] {
-        if (handler) handler(key, shift);
-    });
-    if (key != 0) {
-        wParam = static_cast<WPARAM>(key);
-        return false;
-    }
-    // ChildProc holds the shell busy, so this object outlives the handler.
-    if (down) swallowChars_ = true;
-    return true;
 }
 
 }  // namespace vantrel::win32

@@ -1,5 +1,7 @@
-// Painting of what the standard controls do not paint themselves: the
-// picture faces, and captions that let the form and faces below show through.
+// Painting of what the standard controls do not paint themselves: picture
+// faces, image buttons, captions that let the form and faces below show
+// through, labels with a colour of their own, and focus rectangles.
+#include "platform/win32/port/Dpi.h"
 #include "platform/win32/shell/FormWindow.h"
 #include "platform/win32/shell/Shell.h"
 
@@ -8,14 +10,87 @@ namespace {
 
 COLORREF ToColorRef(Colour c) { return RGB(c.r, c.g, c.b); }
 
+bool Shows(const Control& control, ControlKind kind) { return control.Kind() == kind; }
+
 }  // namespace
 
-void FormWindow::DrawFace(const DRAWITEMSTRUCT& item) {
-    Child* child = ChildOf(item.hwndItem);
-    FillRect(item.hDC, &item.rcItem, backBrush_.get());
-    if (!child || child->control->Kind() != ControlKind::Image) return;
-    if (const Picture* picture = static_cast<const Image&>(*child->control).GetPicture())
-        shell_.Bitmaps().Draw(item.hDC, picture->resource, item.rcItem);
+HBRUSH FormWindow::BrushFor(Colour colour) {
+    const COLORREF key = ToColorRef(colour);
+    auto it = brushes_.find(key);
+    if (it == brushes_.end()) it = brushes_.emplace(key, Brush(CreateSolidBrush(key))).first;
+    return it->second.get();
+}
+
+void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const Child* child = ChildOf(item.hwndItem);
+    if (!child) return;
+    if (item.CtlType == ODT_BUTTON && Shows(*child->control, ControlKind::ImageButton))
+        DrawImageButton(*child, item);
+    else if (item.CtlType == ODT_STATIC)
+        DrawStatic(*child, item);
+}
+
+void FormWindow::DrawStatic(const Child& child, const DRAWITEMSTRUCT& item) {
+    const Control& control = *child.control;
+    if (Shows(control, ControlKind::Image)) {
+        FillRect(item.hDC, &item.rcItem, backBrush_.get());
+        if (const Picture* picture = static_cast<const Image&>(control).GetPicture())
+            shell_.Bitmaps().Draw(item.hDC, picture->resource, item.rcItem);
+    } else if (Shows(control, ControlKind::Label)) {
+        // A label that only names what lies below it: no text, just what
+        // shows through (or its own colour).
+        const auto& label = static_cast<const Label&>(control);
+        if (label.Opaque())
+            FillRect(item.hDC, &item.rcItem, BrushFor(label.BackColor()));
+        else
+            PaintBackdrop(item.hDC, child);
+    } else {
+        FillRect(item.hDC, &item.rcItem, backBrush_.get());
+    }
+    if (GetFocus() == item.hwndItem) DrawFocusOf(child, item.hDC);
+}
+
+void FormWindow::DrawImageButton(const Child& child, const DRAWITEMSTRUCT& item) {
+    const auto& button = static_cast<const ImageButton&>(*child.control);
+    HDC dc = item.hDC;
+    const RECT& face = item.rcItem;
+    FillRect(dc, &face, backBrush_.get());
+    if (const Picture* picture = button.GetPicture())
+        shell_.Bitmaps().Draw(dc, picture->resource, face);
+
+    // The caption's strip, from form coordinates to the face's.
+    RECT strip = PixelRect(button.LabelBounds());
+    const RECT at = PixelRect(button);
+    OffsetRect(&strip, -at.left, -at.top);
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0 || !button.Enabled();
+    {
+        SavedDc saved(dc);
+        Selection font(dc, FontOf(button));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
+        DrawTextW(dc, button.Caption().c_str(), static_cast<int>(button.Caption().size()), &strip,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT inside = face;
+        const int inset = MulDiv(3, dpi_, kDefaultDpi);
+        InflateRect(&inside, -inset, -inset);
+        SavedDc saved(dc);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &inside);
+    }
+}
+
+void FormWindow::DrawFocusOf(const Child& child, HDC dc) {
+    // Keyboard cues hidden (the user works with the mouse): no rectangle.
+    if (SendMessageW(child.hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return;
+    RECT client{};
+    GetClientRect(child.hwnd, &client);
+    SavedDc saved(dc);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &client);
 }
 
 void FormWindow::PaintBackdrop(HDC dc, const Child& label) {
@@ -26,7 +101,7 @@ void FormWindow::PaintBackdrop(HDC dc, const Child& label) {
     FillRect(dc, &own, backBrush_.get());
     for (const Child& below : children_) {
         if (&below == &label) break;
-        if (below.control->Kind() != ControlKind::Image || !below.control->Visible()) continue;
+        if (!Shows(*below.control, ControlKind::Image) || !below.control->Visible()) continue;
         const Picture* picture = static_cast<const Image&>(*below.control).GetPicture();
         if (!picture) continue;
         RECT face = PixelRect(*below.control);
@@ -46,14 +121,15 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
         SetTextColor(dc, ToColorRef(label.ForeColor()));
         if (label.Opaque()) {
             SetBkMode(dc, OPAQUE);
-            SetBkColor(dc, ToColorRef(form_.BackColor()));
-            return reinterpret_cast<LRESULT>(backBrush_.get());
+            SetBkColor(dc, ToColorRef(label.BackColor()));
+            return reinterpret_cast<LRESULT>(BrushFor(label.BackColor()));
         }
         PaintBackdrop(dc, *child);
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     case ControlKind::CheckBox:
+    case ControlKind::Frame:
         SetBkColor(dc, ToColorRef(form_.BackColor()));
         return reinterpret_cast<LRESULT>(backBrush_.get());
     default:

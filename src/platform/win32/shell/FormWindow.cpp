@@ -1,12 +1,12 @@
-// The form's top-level window: creation, size and place, form-level state
-// and the messages that concern the whole window.
+// The form's top-level window: creation, size, shape and place, form-level
+// state and the messages that concern the whole window.
 #include "platform/win32/shell/FormWindow.h"
 
 #include "platform/win32/port/Dpi.h"
+#include "platform/win32/port/MessagePump.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/Shell.h"
 #include "platform/win32/shell/WindowText.h"
-#include "platform/win32/shell/UiFont.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -17,6 +17,9 @@ DWORD FormStyle(const Form& form) {
     const DWORD frame = form.Borderless() ? WS_POPUP : (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
     return frame | WS_CLIPCHILDREN;
 }
+
+// Control parent: the dialog manager walks the form's controls for Tab.
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
 COLORREF ToColorRef(Colour c) { return RGB(c.r, c.g, c.b); }
 
@@ -31,12 +34,12 @@ bool FormWindow::Create() {
     auto* icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
                                                0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (!RegisterClassOnce(instance, kFormClass, icon)) return false;
-    if (!CreateBound(instance, kFormClass, 0, FormStyle(form_), form_.Caption().c_str(), 0, 0,
-                     100, 100))
+    if (!CreateBound(instance, kFormClass, kFormExStyle, FormStyle(form_),
+                     form_.Caption().c_str(), 0, 0, 100, 100))
         return false;
     form_.AttachHandle(reinterpret_cast<WindowHandle>(Handle()));
     dpi_ = WindowDpi(Handle());
-    font_ = CreateUiFont(dpi_);
+    fonts_ = FontCache(dpi_);
     CreateChildren();
     Layout(dpi_);
     Push();
@@ -50,6 +53,7 @@ void FormWindow::Close() {
     for (std::size_t i = 0; i < children_.size(); ++i)
         if (children_[i].control->Kind() == ControlKind::Timer)
             KillTimer(Handle(), kFirstTimerId + i);
+    toolTip_.reset();
     DestroyBound();
 }
 
@@ -69,10 +73,16 @@ void FormWindow::PushForm(bool force) {
         backBrush_.reset(CreateSolidBrush(ToColorRef(backShown_)));
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
-    if ((IsWindowEnabled(hwnd) != FALSE) != form_.Enabled()) EnableWindow(hwnd, form_.Enabled());
+    // Only a change of the form's own state touches the window: a modal
+    // loop may have disabled it meanwhile and enables it again itself.
+    if (form_.Enabled() != enabledShown_) {
+        enabledShown_ = form_.Enabled();
+        EnableWindow(hwnd, enabledShown_);
+    }
+    if (form_.CornerRadius() != cornerShown_) ApplyCorners();
     const bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
     if (form_.Visible() && !visible) {
-        if (!shownOnce_) CentreOnScreen();
+        if (!shownOnce_) CentreOnWorkArea();
         shownOnce_ = true;
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
@@ -81,46 +91,73 @@ void FormWindow::PushForm(bool force) {
     }
 }
 
+void FormWindow::ApplyCorners() {
+    cornerShown_ = form_.CornerRadius();
+    HWND hwnd = Handle();
+    if (cornerShown_ <= 0) {
+        SetWindowRgn(hwnd, nullptr, TRUE);
+        return;
+    }
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    const int diameter = 2 * TwipsToPixels(cornerShown_, dpi_);
+    // The region's right and bottom edges are exclusive; the window owns it
+    // once set, so it is not deleted here.
+    HRGN shape = CreateRoundRectRgn(0, 0, window.right - window.left + 1,
+                                    window.bottom - window.top + 1, diameter, diameter);
+    if (shape && !SetWindowRgn(hwnd, shape, TRUE)) DeleteObject(shape);
+}
+
+HFONT FormWindow::FontOf(const Control& control) {
+    if (control.Kind() == ControlKind::Label)
+        return fonts_.Get(static_cast<const Label&>(control).Font());
+    return fonts_.Get(FontSpec{});
+}
+
 void FormWindow::Layout(int dpi) {
     dpi_ = dpi;
-    Font next = CreateUiFont(dpi_);
+    // The controls take the new fonts before the old ones are deleted.
+    FontCache old = std::move(fonts_);
+    fonts_ = FontCache(dpi_);
     HWND hwnd = Handle();
     const Rect& client = form_.ClientBounds();
     RECT frame{0, 0, TwipsToPixels(client.width, dpi_), TwipsToPixels(client.height, dpi_)};
-    AdjustWindowRectEx(&frame, FormStyle(form_), FALSE, 0);
+    AdjustWindowRectEx(&frame, FormStyle(form_), FALSE, kFormExStyle);
     SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (Child& child : children_) {
         if (!child.hwnd) continue;
-        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), FALSE);
+        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*child.control)), FALSE);
         const RECT r = PixelRect(*child.control);
         SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (child.control->Kind() == ControlKind::ComboBox) SizeDropDown(child);
     }
-    font_ = std::move(next);
+    if (form_.CornerRadius() > 0 || cornerShown_ > 0) ApplyCorners();
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void FormWindow::CentreOnScreen() {
+void FormWindow::CentreOnWorkArea() {
     HWND hwnd = Handle();
     RECT window{};
     GetWindowRect(hwnd, &window);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-    const RECT& screen = monitor.rcMonitor;
+    // The work area leaves out the taskbar.
+    const RECT& work = monitor.rcWork;
     const int width = window.right - window.left, height = window.bottom - window.top;
-    const int x = screen.left + (screen.right - screen.left - width) / 2;
-    const int y = screen.top + (screen.bottom - screen.top - height) / 2;
+    const int x = work.left + (work.right - work.left - width) / 2;
+    const int y = work.top + (work.bottom - work.top - height) / 2;
     SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT FormWindow::PixelRect(const Control& control) const {
-    const Rect& b = control.Bounds();
+RECT FormWindow::PixelRect(const Rect& b) const {
     const int left = TwipsToPixels(b.left, dpi_), top = TwipsToPixels(b.top, dpi_);
     return {left, top, left + TwipsToPixels(b.width, dpi_), top + TwipsToPixels(b.height, dpi_)};
 }
+
+RECT FormWindow::PixelRect(const Control& control) const { return PixelRect(control.Bounds()); }
 
 FormWindow::Child* FormWindow::ChildById(int id) {
     const int index = id - kFirstControlId;
@@ -137,6 +174,7 @@ FormWindow::Child* FormWindow::ChildOf(HWND hwnd) {
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Unloaded windows are freed only after this message, however it ends.
     Shell::Busy busy(shell_);
+    if (message == MnemonicMessage()) return OnMnemonic(static_cast<wchar_t>(wParam)) ? 1 : 0;
     switch (message) {
     case WM_ERASEBKGND: {
         RECT client{};
@@ -146,20 +184,20 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
         return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlType != ODT_STATIC) break;
-        DrawFace(*item);
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
-    }
     case WM_COMMAND:
         OnCommand(wParam, lParam);
         return 0;
     case WM_TIMER:
         OnTimer(wParam);
         return 0;
+    case WM_MOUSEMOVE:
+        OnFormMouseMove(wParam, lParam);
+        return 0;
     case WM_CLOSE:
-        // Closing the window unloads the form; the unload removes the window.
+        // The close box or Alt+F4: the form decides, and may refuse.
         shell_.UnloadByUser(form_);
         return 0;
     case WM_DPICHANGED: {

@@ -6,9 +6,11 @@
 #include "platform/win32/shell/Win32.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "platform/win32/shell/FontCache.h"
 #include "platform/win32/shell/Gdi.h"
 #include "platform/win32/shell/WindowBase.h"
 #include "ui/forms/Form.h"
@@ -42,22 +44,27 @@ private:
         WNDPROC editOriginal = nullptr;
         std::uint64_t pushed = 0;          // revision last mirrored
         std::vector<std::wstring> shown;   // items the list or combo box holds
+        std::vector<int> keysDown;         // a chooser's keys whose KeyDown ran, not yet up
         bool tipAdded = false;
-        bool buttonCaption = false;        // a caption centred over its face
     };
 
     // FormWindow.cpp: window, layout and form-level state.
     void Layout(int dpi);
     void PushForm(bool force);
-    void CentreOnScreen();
+    void ApplyCorners();
+    void CentreOnWorkArea();
     RECT PixelRect(const Control& control) const;
+    RECT PixelRect(const Rect& twips) const;
     Child* ChildOf(HWND hwnd);
     Child* ChildById(int id);
+    HFONT FontOf(const Control& control);
 
     // FormChildren.cpp: the control windows and their mirroring.
     void CreateChildren();
+    void StackChildren();
     HWND CreateChild(Child& child, int index);
     void PushChild(Child& child, int index);
+    void PushLabel(Child& child);
     void PushItems(Child& child, const std::vector<std::wstring>& items, bool list);
     void PushComboText(Child& child);
     void PushTimer(Child& child, int index);
@@ -68,33 +75,46 @@ private:
     // FormEvents.cpp: native events to handlers.
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     void OnTimer(UINT_PTR id);
+    void OnFormMouseMove(WPARAM wParam, LPARAM lParam);
     // Control windows are subclassed by replacing their procedure (the
     // comctl32 subclass helpers cost a server call a message on Wine, which
     // made filling a long list take seconds).
     static void Subclass(Child& child, HWND hwnd, WNDPROC& original);
     static LRESULT CALLBACK ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool OnChildMouse(Child& child, UINT message, WPARAM wParam, LPARAM lParam);
-    bool OnComboKey(Child& child, UINT message, WPARAM& wParam);
     void RelayToToolTip(const Child& child, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // FormPaint.cpp: background, transparent captions, picture faces.
+    // FormKeys.cpp: the keyboard: choosers, actions on focused controls, mnemonics.
+    bool OnChildKey(Child& child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnComboEditKey(Child& child, UINT message, WPARAM& wParam, LPARAM lParam);
+    void ReleaseChooserKeys(Child& child);
+    bool OnMnemonic(wchar_t typed);
+
+    // FormPaint.cpp: background, transparent captions, picture faces, image buttons.
     LRESULT OnControlColour(HDC dc, HWND control);
-    void DrawFace(const DRAWITEMSTRUCT& item);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void DrawStatic(const Child& child, const DRAWITEMSTRUCT& item);
+    void DrawImageButton(const Child& child, const DRAWITEMSTRUCT& item);
     void PaintBackdrop(HDC dc, const Child& label);
+    void DrawFocusOf(const Child& child, HDC dc);
+    HBRUSH BrushFor(Colour colour);
 
     Shell& shell_;
     Form& form_;
     std::vector<Child> children_;
     std::uint64_t formPushed_ = 0;
     bool shownOnce_ = false;
+    bool enabledShown_ = true;  // the form's Enabled as last mirrored
+    int cornerShown_ = 0;       // corner radius (twips) the window's shape has
     bool pushing_ = false;  // notifications caused by our own pushes are not user actions
     bool closed_ = false;
     bool swallowChars_ = false;  // a key the handler swallowed: drop its characters too
     int dpi_ = 96;
-    Font font_;
+    FontCache fonts_;
     Brush backBrush_;
     Colour backShown_{};
-    HWND toolTip_ = nullptr;
+    std::map<COLORREF, Brush> brushes_;  // labels' own back colours
+    UniqueWindow toolTip_;
 };
 
 }  // namespace vantrel::win32

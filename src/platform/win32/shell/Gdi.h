@@ -35,6 +35,22 @@ private:
     HDC dc_;
 };
 
+// A window's DC from GetDC, released on scope exit.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
 // Selects an object into a DC and puts the previous one back on scope exit.
 class Selection {
 public:

@@ -1,5 +1,6 @@
 #include "platform/win32/shell/Shell.h"
 
+#include "platform/win32/port/Trace.h"
 #include "platform/win32/shell/FormWindow.h"
 
 namespace vantrel::win32 {
@@ -42,6 +43,7 @@ void Shell::Sync() {
             if (FormWindow* window = WindowOf(*form)) window->Push();
     } catch (...) {
         // Out of memory while copying items: the next pass tries again.
+        TraceCaughtException(L"mirroring the forms");
     }
     --depth_;
     syncing_ = false;
@@ -49,7 +51,7 @@ void Shell::Sync() {
 
 void Shell::UnloadByUser(Form& form) {
     Dispatch([this, &form] {
-        if (app_) app_->Unload(form);
+        if (app_) app_->Unload(form, UnloadMode::FromControlMenu);
     });
 }
 
@@ -60,6 +62,7 @@ void Shell::Dispatch(const std::function<void()>& handlers) {
     } catch (...) {
         // A failing handler must not unwind into the system's frames; the
         // state it left is still mirrored below.
+        TraceCaughtException(L"event handler");
     }
     --depth_;
     Sync();

@@ -38,7 +38,8 @@ public:
     // any more; when no form is left the message loop is told to end.
     void Dispatch(const std::function<void()>& handlers);
 
-    // The user closed a form's window: unload the form like any other unload.
+    // The user closed a form's window (close box, Alt+F4): unload the form,
+    // which may refuse.
     void UnloadByUser(Form& form);
 
     // Held while a native message is processed: windows and forms unloaded

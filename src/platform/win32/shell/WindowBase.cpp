@@ -1,5 +1,7 @@
 #include "platform/win32/shell/WindowBase.h"
 
+#include "platform/win32/port/Trace.h"
+
 namespace vantrel::win32 {
 
 WindowBase::~WindowBase() { DestroyBound(); }
@@ -56,6 +58,7 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
     } catch (...) {
         // Nothing may unwind through the system's frames; the message simply
         // gets no answer of ours.
+        TraceCaughtException(L"window procedure");
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }

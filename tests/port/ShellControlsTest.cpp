@@ -1,0 +1,319 @@
+// The shell's control windows: what each control kind becomes, how its state
+// is mirrored (names, styles, fonts, colours, pictures) and what a disabled
+// control lets through.
+#include "ShellFixture.h"
+
+#include "platform/win32/port/Dpi.h"
+#include "platform/win32/shell/UiFont.h"
+
+namespace vantrel::test {
+namespace {
+
+const Picture kGreen{L"SINGLE"};
+constexpr Colour kBack{218, 244, 254};
+constexpr Colour kSwatch{200, 30, 30};
+
+COLORREF Ref(Colour c) { return RGB(c.r, c.g, c.b); }
+
+class PanelForm : public Form {
+public:
+    explicit PanelForm(Application& a) : Form(a, L"PanelForm", L"面板", {0, 0, 6000, 3600}) {
+        SetBackColor(kBack);
+        heading.SetFont(kHeadingFont);
+        hotspot.SetAccessibleName(L"关闭");
+        swatch.SetOpaque(true);
+        swatch.SetBackColor(kSwatch);
+        save.SetPicture(&kGreen);
+        for (Control* c : std::initializer_list<Control*>{&face, &caption, &hotspot, &swatch, &heading,
+                                                          &plain, &plain2, &save, &chooser, &aligned})
+            Add(*c);
+        save.MouseDown = [this](const MouseArgs&) { ++downs; };
+        save.MouseMove = [this](const MouseArgs&) { ++moves; };
+        save.MouseUp = [this](const MouseArgs&) { ++ups; };
+        save.Click = [this] { ++clicks; };
+        chooser.KeyDown = [this](int&, int) { ++keyDowns; };
+        chooser.KeyUp = [this](int&, int) { ++keyUps; };
+        MouseMove = [this](const MouseArgs& args) { formMoves.push_back(args); };
+    }
+    void Form_QueryUnload(int& cancel, UnloadMode mode) override {
+        modes.push_back(mode);
+        cancel = refuseClose ? 1 : 0;
+    }
+
+    Image face{L"face", {150, 150, 1500, 450}, &kGreen};
+    Label caption{L"caption", L"说明", {150, 150, 1500, 450}};
+    Label hotspot{L"hotspot", L"", {1800, 150, 900, 450}};
+    Label swatch{L"swatch", L"", {3000, 150, 900, 450}};
+    Label heading{L"heading", L"标题", {150, 900, 1500, 300}};
+    Label plain{L"plain", L"普通", {1800, 900, 1500, 300}};
+    Label plain2{L"plain2", L"普通二", {3300, 900, 1500, 300}};
+    ImageButton save{L"save", L"保存设置", {150, 1500, 1110, 300}, {150, 1545, 1110, 255}};
+    ComboBox chooser{L"chooser", {1500, 1500, 900, 300}};
+    Label aligned{L"aligned", L"右", {3000, 1500, 1500, 300}};
+
+    int downs = 0, moves = 0, ups = 0, clicks = 0, keyDowns = 0, keyUps = 0;
+    std::vector<MouseArgs> formMoves;
+    std::vector<UnloadMode> modes;
+    bool refuseClose = false;
+};
+
+// A pixel of a control as painted, in its own client coordinates.
+COLORREF PixelOf(HWND control, int x, int y) {
+    RedrawWindow(GetParent(control), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    win32::WindowDc dc(control);
+    return GetPixel(dc.Get(), x, y);
+}
+
+// Every pixel of the control's client area.
+std::vector<COLORREF> PixelsOf(HWND control) {
+    RedrawWindow(GetParent(control), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(control, &client);
+    win32::WindowDc dc(control);
+    std::vector<COLORREF> all;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) all.push_back(GetPixel(dc.Get(), x, y));
+    return all;
+}
+
+bool Contains(const std::vector<COLORREF>& pixels, COLORREF colour) {
+    return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
+}
+
+LOGFONTW FontOf(HWND control) {
+    LOGFONTW lf{};
+    auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    GetObjectW(font, sizeof lf, &lf);
+    return lf;
+}
+
+class ShellControls : public ShellTest {
+protected:
+    PanelForm& form = Show<PanelForm>();
+    HWND hwnd = Hwnd(form);
+};
+
+TEST_F(ShellControls, ImageButtonIsAnOwnerDrawnPushButtonNamedByItsCaption) {
+    HWND save = Window(form, form.save);
+    EXPECT_EQ(win32::WindowText(save), L"保存设置");
+    EXPECT_EQ(Style(save) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_TRUE(Style(save) & WS_TABSTOP);
+    wchar_t name[32] = {};
+    GetClassNameW(save, name, 32);
+    EXPECT_STREQ(name, L"Button");
+
+    form.save.SetCaption(L"另存");
+    form.save.SetEnabled(false);
+    shell.Sync();
+    EXPECT_EQ(win32::WindowText(save), L"另存");
+    EXPECT_FALSE(IsWindowEnabled(save));
+}
+
+TEST_F(ShellControls, ImageButtonDrawsItsPictureAndABlackCaptionGreyWhenDisabled) {
+    HWND save = Window(form, form.save);
+    EXPECT_EQ(PixelOf(save, 1, 1), RGB(0, 255, 0));
+    const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+    auto pixels = PixelsOf(save);
+    EXPECT_TRUE(Contains(pixels, RGB(0, 0, 0)));
+    EXPECT_FALSE(Contains(pixels, grey));
+
+    form.save.SetEnabled(false);
+    shell.Sync();
+    pixels = PixelsOf(save);
+    EXPECT_FALSE(Contains(pixels, RGB(0, 0, 0)));
+    EXPECT_TRUE(Contains(pixels, grey));
+}
+
+TEST_F(ShellControls, LabelAlignmentIsTheStaticStyleAndFollowsChanges) {
+    HWND aligned = Window(form, form.aligned);
+    EXPECT_EQ(Style(aligned) & SS_TYPEMASK, SS_LEFT);
+    form.aligned.SetTextAlign(Alignment::Right);
+    shell.Sync();
+    EXPECT_EQ(Style(aligned) & SS_TYPEMASK, SS_RIGHT);
+    form.aligned.SetTextAlign(Alignment::Center);
+    shell.Sync();
+    EXPECT_EQ(Style(aligned) & SS_TYPEMASK, SS_CENTER);
+}
+
+TEST_F(ShellControls, NamedHotspotIsAnnouncedButDrawsOnlyWhatLiesBelow) {
+    HWND hotspot = Window(form, form.hotspot);
+    EXPECT_EQ(win32::WindowText(hotspot), L"关闭");
+    EXPECT_EQ(Style(hotspot) & SS_TYPEMASK, SS_OWNERDRAW);
+    for (COLORREF pixel : PixelsOf(hotspot)) ASSERT_EQ(pixel, Ref(kBack));
+
+    // The same label with a caption shows it.
+    form.hotspot.SetCaption(L"关闭");
+    shell.Sync();
+    EXPECT_EQ(Style(hotspot) & SS_TYPEMASK, SS_LEFT);
+    const auto pixels = PixelsOf(hotspot);
+    EXPECT_NE(std::count(pixels.begin(), pixels.end(), Ref(kBack)),
+              static_cast<std::ptrdiff_t>(pixels.size()));
+}
+
+TEST_F(ShellControls, OpaqueLabelPaintsItsOwnColourTransparentOneWhatLiesBelow) {
+    HWND swatch = Window(form, form.swatch);
+    EXPECT_EQ(PixelOf(swatch, 2, 2), Ref(kSwatch));
+    form.swatch.SetOpaque(false);
+    shell.Sync();
+    EXPECT_EQ(PixelOf(swatch, 2, 2), Ref(kBack));
+    // A transparent caption over a face shows the face.
+    EXPECT_EQ(PixelOf(Window(form, form.caption), 95, 27), RGB(0, 255, 0));
+}
+
+TEST_F(ShellControls, LabelFontsFollowFaceSizeAndWeightOneFontForEachLook) {
+    const int dpi = win32::WindowDpi(hwnd);
+    const LOGFONTW heading = FontOf(Window(form, form.heading));
+    EXPECT_EQ(heading.lfWeight, FW_BOLD);
+    EXPECT_EQ(heading.lfHeight, -MulDiv(9, dpi, 72));
+    EXPECT_EQ(std::wstring(heading.lfFaceName), win32::ResolveFace(L"宋体"));
+    const LOGFONTW plain = FontOf(Window(form, form.plain));
+    EXPECT_EQ(plain.lfWeight, FW_NORMAL);
+    EXPECT_EQ(std::wstring(plain.lfFaceName), win32::UiFace());
+    EXPECT_EQ(SendMessageW(Window(form, form.plain), WM_GETFONT, 0, 0),
+              SendMessageW(Window(form, form.plain2), WM_GETFONT, 0, 0));
+
+    form.plain.SetFont({L"", 12, true});
+    shell.Sync();
+    const LOGFONTW bigger = FontOf(Window(form, form.plain));
+    EXPECT_EQ(bigger.lfHeight, -MulDiv(12, dpi, 72));
+    EXPECT_EQ(bigger.lfWeight, FW_BOLD);
+    EXPECT_NE(SendMessageW(Window(form, form.plain), WM_GETFONT, 0, 0),
+              SendMessageW(Window(form, form.plain2), WM_GETFONT, 0, 0));
+}
+
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool Installed(const std::wstring& face) {
+    win32::WindowDc screen(nullptr);
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(query.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    EnumFontFamiliesExW(screen.Get(), &query, &NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+TEST(Fonts, NamedFacesResolveToAnInstalledFaceKeepingSizeAndWeight) {
+    ASSERT_FALSE(win32::UiFace().empty()) << "no Chinese UI face in this prefix";
+    EXPECT_TRUE(Installed(win32::UiFace()));
+    EXPECT_EQ(win32::ResolveFace(L""), win32::UiFace());
+    EXPECT_EQ(win32::ResolveFace(L"Vantrel No Such Face"), win32::UiFace());
+    const std::wstring song = win32::ResolveFace(L"宋体");
+    EXPECT_TRUE(Installed(song)) << song;
+    if (Installed(L"SimSun")) {
+        EXPECT_EQ(song, L"SimSun");
+    }
+
+    win32::Font font = win32::CreateLabelFont({L"Vantrel No Such Face", 14, true}, 96);
+    LOGFONTW lf{};
+    ASSERT_TRUE(GetObjectW(font.get(), sizeof lf, &lf));
+    EXPECT_EQ(lf.lfHeight, -MulDiv(14, 96, 72));
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);
+    EXPECT_EQ(std::wstring(lf.lfFaceName), win32::UiFace());
+}
+
+TEST_F(ShellControls, TabStopsComeFromTheControlsAndLaterControlsLieOnTop) {
+    EXPECT_TRUE(Style(Window(form, form.save)) & WS_TABSTOP);
+    EXPECT_TRUE(Style(Window(form, form.chooser)) & WS_TABSTOP);
+    EXPECT_FALSE(Style(Window(form, form.caption)) & WS_TABSTOP);
+    EXPECT_FALSE(Style(Window(form, form.face)) & WS_TABSTOP);
+    // The caption over its face takes the mouse there.
+    const RECT face = ClientRectOf(Window(form, form.face));
+    const POINT middle{(face.left + face.right) / 2, (face.top + face.bottom) / 2};
+    EXPECT_EQ(ChildWindowFromPointEx(hwnd, middle, CWP_SKIPINVISIBLE), Window(form, form.caption));
+}
+
+TEST_F(ShellControls, CornerRadiusCutsTheWindowShapeAndZeroRestoresIt) {
+    form.SetCornerRadius(90);
+    shell.Sync();
+    win32::UniqueResource<win32::GdiObjectTraits<HRGN>> shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(hwnd, shape.get()), ERROR);
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    EXPECT_FALSE(PtInRegion(shape.get(), 0, 0));
+    EXPECT_FALSE(PtInRegion(shape.get(), window.right - window.left - 1, 0));
+    EXPECT_TRUE(PtInRegion(shape.get(), 6, 0));  // the straight edge past the corner
+    EXPECT_TRUE(PtInRegion(shape.get(), (window.right - window.left) / 2, (window.bottom - window.top) / 2));
+
+    form.SetCornerRadius(0);
+    shell.Sync();
+    EXPECT_EQ(GetWindowRgn(hwnd, shape.get()), ERROR);
+}
+
+TEST_F(ShellControls, FirstShowCentresTheWindowOnTheWorkArea) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    const RECT& work = monitor.rcWork;
+    EXPECT_NEAR(window.left - work.left, work.right - window.right, 1);
+    EXPECT_NEAR(window.top - work.top, work.bottom - window.bottom, 1);
+}
+
+TEST_F(ShellControls, CloseBoxAsksTheFormWhichMayRefuse) {
+    form.refuseClose = true;
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    ASSERT_EQ(form.modes, std::vector<UnloadMode>{UnloadMode::FromControlMenu});
+    EXPECT_TRUE(app.IsLoaded<PanelForm>());
+    EXPECT_TRUE(IsWindow(hwnd));
+
+    form.refuseClose = false;
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(app.IsLoaded<PanelForm>());
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(ShellControls, DisabledControlRaisesNoMouseEvents) {
+    HWND save = Window(form, form.save);
+    auto press = [save] {
+        SendMessageW(save, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        SendMessageW(save, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(save, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        SendMessageW(save, BM_CLICK, 0, 0);
+    };
+    form.save.SetEnabled(false);
+    shell.Sync();
+    press();
+    EXPECT_EQ(form.moves + form.downs + form.ups + form.clicks, 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    form.save.SetEnabled(true);
+    shell.Sync();
+    press();
+    EXPECT_EQ(form.moves, 1);
+    EXPECT_EQ(form.downs, 2);  // the press and the programmatic click
+    EXPECT_EQ(form.ups, 2);
+    EXPECT_EQ(form.clicks, 2);
+}
+
+TEST_F(ShellControls, MouseOverTheFormRaisesItsMouseMoveInTwips) {
+    const int dpi = win32::WindowDpi(hwnd);
+    // The real pointer may move over the form too; the sent move is the last.
+    SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 16));
+    ASSERT_FALSE(form.formMoves.empty());
+    const MouseArgs& sent = form.formMoves.back();
+    EXPECT_FLOAT_EQ(sent.x, 30.0f * 1440 / dpi);
+    EXPECT_FLOAT_EQ(sent.y, 16.0f * 1440 / dpi);
+    EXPECT_EQ(sent.button, 1);
+}
+
+TEST_F(ShellControls, MouseInAChoosersEditIsNoKey) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(Window(form, form.chooser), &info));
+    SendMessageW(info.hwndItem, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageW(info.hwndItem, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(info.hwndItem, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    Settle(50);
+    EXPECT_EQ(form.keyDowns, 0);
+    EXPECT_EQ(form.keyUps, 0);
+}
+
+}  // namespace
+}  // namespace vantrel::test

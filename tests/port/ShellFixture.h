@@ -1,0 +1,96 @@
+// A real shell with real windows for the shell's tests: the Win32 port, the
+// shell and an application whose forms the tests define, and helpers to run
+// this thread's messages as the program's loop does and to look at windows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/port/MessagePump.h"
+#include "platform/win32/port/Win32Port.h"
+#include "platform/win32/shell/FormIds.h"
+#include "platform/win32/shell/Gdi.h"
+#include "platform/win32/shell/Shell.h"
+#include "platform/win32/shell/WindowText.h"
+#include "ui/forms/Application.h"
+
+namespace vantrel::test {
+
+class ShellTest : public testing::Test {
+protected:
+    ShellTest() {
+        shell.SetApplication(&app);
+        port.SetBeforeModal([this] {
+            ++modalSyncs;
+            shell.Sync();
+        });
+        Pump();  // a quit message left by an earlier test
+    }
+
+    // Handles every waiting message as the program's loop does. A quit
+    // (the shell posts one when no form is loaded) is dropped.
+    void Pump() {
+        MSG msg{};
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            if (!win32::PreTranslate(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+    }
+
+    // Pumps for a while: the X server and Wine's desktop answer asynchronously.
+    void Settle(DWORD ms = 100) {
+        const ULONGLONG end = GetTickCount64() + ms;
+        do {
+            Pump();
+            Sleep(10);
+        } while (GetTickCount64() < end);
+        Pump();
+    }
+
+    // Loads and shows a form, mirrored and painted.
+    template <class F>
+    F& Show() {
+        F& form = app.Get<F>();
+        form.Show();
+        shell.Sync();
+        Settle();
+        return form;
+    }
+
+    static HWND Hwnd(const Form& form) { return reinterpret_cast<HWND>(form.hWnd()); }
+
+    // The control's window: controls are numbered by their place in the form.
+    static HWND Window(const Form& form, const Control& control) {
+        const auto& all = form.Controls();
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (all[i] == &control)
+                return GetDlgItem(Hwnd(form), win32::kFirstControlId + static_cast<int>(i));
+        return nullptr;
+    }
+
+    static LONG_PTR Style(HWND hwnd) { return GetWindowLongPtrW(hwnd, GWL_STYLE); }
+
+    // A pixel of the form as painted, at a point of its client area in pixels.
+    static COLORREF PixelAt(HWND form, int x, int y) {
+        RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        win32::WindowDc dc(form);
+        return GetPixel(dc.Get(), x, y);
+    }
+
+    // The control's rectangle in its form's client coordinates.
+    static RECT ClientRectOf(HWND control) {
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    win32::Win32Port port;
+    win32::Shell shell{GetModuleHandleW(nullptr)};
+    Application app{port, &shell};
+    int modalSyncs = 0;
+};
+
+}  // namespace vantrel::test

@@ -1,0 +1,67 @@
+// The stacking plan of a form's control windows: later controls above the
+// earlier ones they overlap, tab stops above the tab stops after them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/win32/shell/ZOrder.h"
+
+namespace vantrel::win32 {
+namespace {
+
+// Place of each item in the plan, 0 being the top.
+std::vector<std::size_t> Places(const std::vector<std::size_t>& order) {
+    std::vector<std::size_t> place(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k) place[order[k]] = k;
+    return place;
+}
+
+bool IsPermutation(std::vector<std::size_t> order, std::size_t n) {
+    std::sort(order.begin(), order.end());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        if (order[i] != i) return false;
+    return order.size() == n;
+}
+
+TEST(ZOrder, LaterControlLiesAboveTheEarlierOneItOverlaps) {
+    // A face, then its caption, then an unrelated label elsewhere.
+    const std::vector<Stacked> items{{{0, 0, 100, 30}, false}, {{0, 5, 100, 20}, false},
+                                     {{500, 500, 10, 10}, false}};
+    const auto place = Places(PlanZOrder(items));
+    EXPECT_LT(place[1], place[0]);
+}
+
+TEST(ZOrder, TabStopsRunFromTheTopInControlOrderBeneathOverlaps) {
+    // Tab stops 1, 3, 5; a skin picture 0 under all; a caption 4 over stop 3;
+    // stop 5 overlaps the picture only.
+    const std::vector<Stacked> items{
+        {{0, 0, 1000, 1000}, false}, {{10, 10, 50, 20}, true},  {{200, 200, 5, 5}, false},
+        {{100, 10, 50, 20}, true},   {{100, 12, 50, 10}, false}, {{300, 10, 50, 20}, true}};
+    const auto order = PlanZOrder(items);
+    ASSERT_TRUE(IsPermutation(order, items.size()));
+    const auto place = Places(order);
+    EXPECT_LT(place[1], place[3]);
+    EXPECT_LT(place[3], place[5]);
+    EXPECT_LT(place[4], place[3]);
+    for (std::size_t i = 1; i < items.size(); ++i) EXPECT_LT(place[i], place[0]) << i;
+}
+
+TEST(ZOrder, OverlappingTabStopsKeepTheTabOrder) {
+    const std::vector<Stacked> items{{{0, 0, 100, 30}, true}, {{50, 0, 100, 30}, true}};
+    const auto place = Places(PlanZOrder(items));
+    EXPECT_LT(place[0], place[1]);
+}
+
+TEST(ZOrder, ConflictingChainStillPlacesEveryControlOnce) {
+    // Stop 0 above stop 2 for Tab, yet 1 lies over 0 and 2 over 1.
+    const std::vector<Stacked> items{{{0, 0, 100, 30}, true}, {{50, 0, 100, 30}, false},
+                                     {{120, 0, 100, 30}, true}};
+    const auto order = PlanZOrder(items);
+    EXPECT_TRUE(IsPermutation(order, items.size()));
+    const auto place = Places(order);
+    EXPECT_LT(place[0], place[2]);
+    EXPECT_TRUE(PlanZOrder({}).empty());
+}
+
+}  // namespace
+}  // namespace vantrel::win32
