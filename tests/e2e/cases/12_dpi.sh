@@ -35,13 +35,16 @@ main_window_at_dpi() {
     w=$((4200 * dpi / 1440))
     h=$((6300 * dpi / 1440))
     ((r - l == w && b - t == h)) || fail "window is $((r - l))x$((b - t)) at $dpi DPI, expected ${w}x$h" || return
-    # Centred on the work area: the screen less the 20-pixel taskbar.
+    # Centred on the work area: the screen less the taskbar at the bottom,
+    # which grows with the DPI.
     local sw sh
     read -r sw sh <<<"$(xdotool getdisplaygeometry)"
     ((l == (sw - w) / 2)) || fail "window left $l, expected $(((sw - w) / 2))" || return
-    ((t == (sh - 20 - h) / 2 || t == (sh - 20 - h + 1) / 2)) || fail "window top $t not centred on the work area" || return
-    # Park the pointer off the window so no hover state is pictured.
-    xdotool mousemove 5 5
+    local workBottom=$((2 * t + h))
+    ((workBottom >= sh - 40 && workBottom <= sh - 16)) ||
+        fail "window top $t is centred on a work area ending at $workBottom of $sh" || return
+    # Through the bottom panel (it clears every hover state) to a corner.
+    xdotool mousemove $((l + 2000 * dpi / 1440)) $((t + 5250 * dpi / 1440)) sleep 0.3 mousemove 5 5
     sleep 0.5
     timeout 10 import -window root -crop "${w}x${h}+${l}+${t}" +repage "$SHOTS/main-window-${dpi}dpi.png" ||
         fail "screenshot failed" || return
