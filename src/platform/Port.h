@@ -70,6 +70,10 @@ constexpr unsigned kWmRButtonUp = 0x0205;
 constexpr std::uintptr_t kHtCaption = 2;
 constexpr std::uintptr_t kScScreenSave = 0xF140;
 
+// PlaySound flags.
+constexpr unsigned kSndAsync = 0x0001;
+constexpr unsigned kSndFilename = 0x20000;
+
 // ExitWindowsEx flags.
 constexpr unsigned kEwxShutdown = 1;
 constexpr unsigned kEwxReboot = 2;
@@ -98,6 +102,10 @@ public:
     // without return buffer or callback window); returns the MCI error code.
     virtual unsigned MciCommand(const std::wstring& command) = 0;
 
+    // PlaySound with a file name and these flags (kSndFilename, kSndAsync);
+    // the result is ignored by callers.
+    virtual void PlaySound(const std::wstring& file, unsigned flags) = 0;
+
     // Registry. Query reports nothing when the key or value is missing.
     virtual std::optional<RegValue> RegQuery(RegRoot root, const std::wstring& subKey,
                                              const std::wstring& valueName) = 0;
@@ -117,6 +125,9 @@ public:
     // CR LF. On failure the previous file is left whole.
     virtual IoResult WriteLine(const std::wstring& path, const std::wstring& line) = 0;
     virtual IoResult RemoveFile(const std::wstring& path) = 0;
+    // The file's whole text decoded from GBK, line ends kept as they are.
+    // Nothing when the file cannot be opened or read.
+    virtual std::optional<std::wstring> ReadText(const std::wstring& path) = 0;
     // A file's bytes exactly as stored; nothing when it cannot be read.
     virtual std::optional<std::string> ReadBytes(const std::wstring& path) = 0;
     // Replaces the file atomically with exactly these bytes.

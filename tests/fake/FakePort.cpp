@@ -111,6 +111,16 @@ std::optional<std::string> FakePort::ReadBytes(const std::wstring& path) {
     return it->second;
 }
 
+std::optional<std::wstring> FakePort::ReadText(const std::wstring& path) {
+    auto bytes = ReadBytes(path);
+    if (!bytes) return std::nullopt;
+    return DecodeGbk(*bytes);
+}
+
+void FakePort::PlaySound(const std::wstring& file, unsigned flags) {
+    Record(L"PlaySound(" + file + L"," + std::to_wstring(flags) + L")");
+}
+
 IoResult FakePort::WriteBytes(const std::wstring& path, const std::string& bytes) {
     Record(L"WriteBytes(" + path + L")");
     if (unwritable.count(path)) return IoResult::Fail(L"没有写入权限");

@@ -94,6 +94,8 @@ public:
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
     std::optional<std::string> ReadBytes(const std::wstring& path) override;
+    std::optional<std::wstring> ReadText(const std::wstring& path) override;
+    void PlaySound(const std::wstring& file, unsigned flags) override;
     IoResult WriteBytes(const std::wstring& path, const std::string& bytes) override;
     bool CanStore(const std::wstring& text) override;
     void RunModal(WindowHandle window) override;

@@ -11,3 +11,4 @@
 #undef ShellExecute
 #undef MessageBox
 #undef ExitWindows
+#undef PlaySound

@@ -104,6 +104,12 @@ std::optional<std::string> Win32Port::ReadBytes(const std::wstring& path) {
     return ReadAllBytes(path);
 }
 
+std::optional<std::wstring> Win32Port::ReadText(const std::wstring& path) {
+    const auto bytes = ReadAllBytes(path);
+    if (!bytes) return std::nullopt;
+    return DecodeGbk(*bytes);
+}
+
 IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line) {
     auto bytes = EncodeGbk(line);
     if (!bytes) return IoResult::Fail(kUnencodableReason);

@@ -32,6 +32,10 @@ std::intptr_t Win32Port::SendMessage(WindowHandle window, unsigned message,
                           static_cast<LPARAM>(lParam));
 }
 
+void Win32Port::PlaySound(const std::wstring& file, unsigned flags) {
+    ::PlaySoundW(file.c_str(), nullptr, flags);
+}
+
 unsigned Win32Port::MciCommand(const std::wstring& command) {
     return ::mciSendStringW(command.c_str(), nullptr, 0, nullptr);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/Port.h"
 #include "platform/win32/port/Handles.h"
+#include "platform/win32/port/Win32Api.h"
 
 namespace vantrel::win32 {
 
@@ -44,6 +45,8 @@ public:
     IoResult WriteLine(const std::wstring& path, const std::wstring& line) override;
     IoResult RemoveFile(const std::wstring& path) override;
     std::optional<std::string> ReadBytes(const std::wstring& path) override;
+    std::optional<std::wstring> ReadText(const std::wstring& path) override;
+    void PlaySound(const std::wstring& file, unsigned flags) override;
     IoResult WriteBytes(const std::wstring& path, const std::string& bytes) override;
     bool CanStore(const std::wstring& text) override;
     std::wstring ProgramFolder() override;

@@ -1,0 +1,11 @@
+// The vendor's addresses, shown and opened by several windows.
+#pragma once
+
+#include <string>
+
+namespace vantrel {
+
+inline const std::wstring kVendorWebAddress = L"http://www.talvorin.com";
+inline const std::wstring kVendorMailAddress = L"mailto:support@talvorin.com";
+
+}  // namespace vantrel
