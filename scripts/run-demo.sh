@@ -43,6 +43,10 @@ cp "$EXE" "$APP/Vantrel.exe"
 printf '%s\n' "Vantrel 演示文档" "按住 F5 打开本文档。" "按住 F12 显示主窗口。" |
     e2e_to_gbk_crlf >"$APP/demo.txt"
 printf '%s\n' "F5   $(winepath_of "$APP/demo.txt")" | e2e_to_gbk_crlf >"$APP/Custom.dll"
+# A voice add-on of our own, switched on: letters and digits are spoken.
+rm -rf "$APP/tools/yy"
+bash "$E2E_ROOT/scripts/make-voice-addon.sh" "$APP/tools/yy" >/dev/null
+printf '1\r\n' >"$APP/tools/yy/set1.dll"
 
 e2e_locale
 if ((HEADLESS)); then
