@@ -3,6 +3,8 @@
 // control lets through.
 #include "ShellFixture.h"
 
+#include <stdexcept>
+
 #include "platform/win32/port/Dpi.h"
 #include "platform/win32/shell/UiFont.h"
 
@@ -57,26 +59,10 @@ public:
     bool refuseClose = false;
 };
 
-// A pixel of a control as painted, in its own client coordinates.
-COLORREF PixelOf(HWND control, int x, int y) {
-    RedrawWindow(GetParent(control), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    win32::WindowDc dc(control);
-    return GetPixel(dc.Get(), x, y);
-}
-
-// Every pixel of the control's client area.
-std::vector<COLORREF> PixelsOf(HWND control) {
-    RedrawWindow(GetParent(control), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT client{};
-    GetClientRect(control, &client);
-    win32::WindowDc dc(control);
-    std::vector<COLORREF> all;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x) all.push_back(GetPixel(dc.Get(), x, y));
-    return all;
-}
+class LaterForm : public Form {
+public:
+    explicit LaterForm(Application& a) : Form(a, L"LaterForm", L"后来", {0, 0, 1500, 1500}) {}
+};
 
 bool Contains(const std::vector<COLORREF>& pixels, COLORREF colour) {
     return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
@@ -245,6 +231,33 @@ TEST_F(ShellControls, CornerRadiusCutsTheWindowShapeAndZeroRestoresIt) {
     EXPECT_EQ(GetWindowRgn(hwnd, shape.get()), ERROR);
 }
 
+TEST_F(ShellControls, NewDpiRemakesFontsSizesAndShape) {
+    form.SetCornerRadius(90);
+    shell.Sync();
+    RECT before{};
+    GetWindowRect(hwnd, &before);
+    const int dpi = win32::WindowDpi(hwnd);
+    const int newDpi = dpi * 3 / 2;
+    RECT suggested = before;
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, win32::TwipsToPixels(6000, newDpi));
+    EXPECT_EQ(client.bottom, win32::TwipsToPixels(3600, newDpi));
+    RECT after{};
+    GetWindowRect(hwnd, &after);
+    EXPECT_EQ(FontOf(Window(form, form.heading)).lfHeight, -MulDiv(9, newDpi, 72));
+    EXPECT_EQ(FontOf(Window(form, form.plain)).lfHeight, -MulDiv(9, newDpi, 72));
+    EXPECT_EQ(ClientRectOf(Window(form, form.save)).left, win32::TwipsToPixels(150, newDpi));
+    // The shape is cut again for the new size.
+    win32::UniqueResource<win32::GdiObjectTraits<HRGN>> shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(hwnd, shape.get()), ERROR);
+    const int width = after.right - after.left;
+    EXPECT_FALSE(PtInRegion(shape.get(), width - 1, 0));
+    EXPECT_TRUE(PtInRegion(shape.get(), width - 1, (after.bottom - after.top) / 2));
+}
+
 TEST_F(ShellControls, FirstShowCentresTheWindowOnTheWorkArea) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
@@ -254,6 +267,22 @@ TEST_F(ShellControls, FirstShowCentresTheWindowOnTheWorkArea) {
     const RECT& work = monitor.rcWork;
     EXPECT_NEAR(window.left - work.left, work.right - window.right, 1);
     EXPECT_NEAR(window.top - work.top, work.bottom - window.bottom, 1);
+}
+
+TEST_F(ShellControls, OutOfTheTaskListTheWindowsHaveAHiddenOwner) {
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
+    app.SetTaskVisible(false);
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(win32::WindowText(owner), L"");
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    // Forms loaded afterwards are owned from the start.
+    EXPECT_EQ(GetWindow(Hwnd(app.Get<LaterForm>()), GW_OWNER), owner);
+
+    app.SetTaskVisible(true);
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
+    EXPECT_EQ(GetWindow(Hwnd(app.Get<LaterForm>()), GW_OWNER), nullptr);
 }
 
 TEST_F(ShellControls, CloseBoxAsksTheFormWhichMayRefuse) {
@@ -290,6 +319,19 @@ TEST_F(ShellControls, DisabledControlRaisesNoMouseEvents) {
     EXPECT_EQ(form.downs, 2);  // the press and the programmatic click
     EXPECT_EQ(form.ups, 2);
     EXPECT_EQ(form.clicks, 2);
+}
+
+TEST_F(ShellControls, FailingHandlerStopsAtTheShellAndItsChangesStillShow) {
+    form.save.Click = [this] {
+        form.caption.SetCaption(L"已改");
+        throw std::runtime_error("handler failed");
+    };
+    SendMessageW(Window(form, form.save), BM_CLICK, 0, 0);
+    EXPECT_EQ(win32::WindowText(Window(form, form.caption)), L"已改");
+    // The window still answers.
+    SendMessageW(Window(form, form.save), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(Window(form, form.save), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(form.downs, 2);
 }
 
 TEST_F(ShellControls, MouseOverTheFormRaisesItsMouseMoveInTwips) {

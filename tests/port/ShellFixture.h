@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/win32/port/MessagePump.h"
 #include "platform/win32/port/Win32Port.h"
 #include "platform/win32/shell/FormIds.h"
@@ -72,11 +74,25 @@ protected:
 
     static LONG_PTR Style(HWND hwnd) { return GetWindowLongPtrW(hwnd, GWL_STYLE); }
 
-    // A pixel of the form as painted, at a point of its client area in pixels.
-    static COLORREF PixelAt(HWND form, int x, int y) {
-        RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        win32::WindowDc dc(form);
+    // A pixel of a control as painted, in its own client coordinates.
+    static COLORREF PixelOf(HWND control, int x, int y) {
+        RedrawWindow(GetParent(control), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        win32::WindowDc dc(control);
         return GetPixel(dc.Get(), x, y);
+    }
+
+    // Every pixel of the control's client area, row by row.
+    static std::vector<COLORREF> PixelsOf(HWND control) {
+        RedrawWindow(GetParent(control), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RECT client{};
+        GetClientRect(control, &client);
+        win32::WindowDc dc(control);
+        std::vector<COLORREF> all;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x) all.push_back(GetPixel(dc.Get(), x, y));
+        return all;
     }
 
     // The control's rectangle in its form's client coordinates.

@@ -142,6 +142,22 @@ TEST_F(ShellKeyboard, EnterOnAFocusedTabStopLabelOrPictureRunsItsClick) {
     EXPECT_EQ(win32::WindowText(Window(form, form.picture)), L"功能");
 }
 
+TEST_F(ShellKeyboard, FocusedTabStopLabelAndPictureShowAFocusRectangle) {
+    for (const Control* control : std::initializer_list<const Control*>{&form.hint, &form.picture}) {
+        HWND hwnd = Window(form, *control);
+        SetFocus(Window(form, form.list));
+        Settle(30);
+        const auto without = PixelsOf(hwnd);
+        SetFocus(hwnd);
+        Settle(30);
+        const auto with = PixelsOf(hwnd);
+        ASSERT_EQ(with.size(), without.size());
+        // The dotted frame: its corner pixel changes, the middle does not.
+        EXPECT_NE(with.front(), without.front()) << control->Name();
+        EXPECT_EQ(with[with.size() / 2], without[without.size() / 2]) << control->Name();
+    }
+}
+
 TEST_F(ShellKeyboard, AltLetterRunsTheMenuHeaderWithThatMnemonic) {
     SetFocus(Window(form, form.list));
     Key(WM_SYSCHAR, L's', 0x20000001);

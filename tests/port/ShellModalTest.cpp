@@ -4,7 +4,9 @@
 #include "ShellFixture.h"
 
 #include <functional>
+#include <thread>
 
+#include "app/ComApartment.h"
 #include "platform/win32/port/Dpi.h"
 
 namespace vantrel::test {
@@ -14,7 +16,11 @@ class OwnerForm : public Form {
 public:
     explicit OwnerForm(Application& a) : Form(a, L"OwnerForm", L"主窗口", {0, 0, 4500, 3000}) {
         SetBorderless(true);
+        Add(first);
+        Add(second);
     }
+    ImageButton first{L"first", L"第一", {150, 150, 855, 300}, {150, 195, 855, 255}};
+    ImageButton second{L"second", L"第二", {1200, 150, 855, 300}, {1200, 195, 855, 255}};
 };
 
 class SideForm : public Form {
@@ -67,6 +73,19 @@ PopupItem Item(int id, std::wstring caption) {
     return item;
 }
 
+// The open-file dialog of this thread, once it shows.
+HWND OpenDialogWindow() {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM found) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(w, name, 16);
+        if (std::wstring(name) != L"#32770" || !IsWindowVisible(w)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = w;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&dialog));
+    return dialog;
+}
+
 class ShellModal : public ShellTest {
 protected:
     OwnerForm& owner = Show<OwnerForm>();
@@ -78,6 +97,9 @@ TEST_F(ShellModal, OtherWindowsAreDisabledWhileItRunsAndExactlyThoseEnabledAgain
     shell.Sync();
     // A window already disabled by its own form stays so.
     EnableWindow(Hwnd(side), FALSE);
+    SetForegroundWindow(Hwnd(owner));
+    Settle(50);
+    ASSERT_EQ(GetForegroundWindow(), Hwnd(owner));
     bool ownerEnabledDuring = true, dialogEnabledDuring = false;
     During step(50, [&] {
         ownerEnabledDuring = IsWindowEnabled(Hwnd(owner));
@@ -94,6 +116,8 @@ TEST_F(ShellModal, OtherWindowsAreDisabledWhileItRunsAndExactlyThoseEnabledAgain
     EXPECT_TRUE(IsWindowEnabled(Hwnd(owner)));
     EXPECT_FALSE(IsWindowEnabled(Hwnd(side)));
     EXPECT_FALSE(IsWindowVisible(Hwnd(dialog)));
+    Settle(100);
+    EXPECT_EQ(GetForegroundWindow(), Hwnd(owner));
 }
 
 TEST_F(ShellModal, UnloadingTheModalFormEndsTheLoop) {
@@ -114,6 +138,22 @@ TEST_F(ShellModal, QuitDuringTheLoopEndsItAndReachesTheOuterLoop) {
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
     EXPECT_TRUE(IsWindowEnabled(Hwnd(owner)));
+}
+
+TEST(Com, TheUiThreadIsASingleThreadedApartment) {
+    // On a thread of its own, as wWinMain on the UI thread.
+    HRESULT again = S_OK;
+    bool initialised = false;
+    std::thread ui([&] {
+        win32::ComApartment com;
+        initialised = com.Initialised();
+        // A multithreaded apartment cannot be entered on top of it.
+        again = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(again)) CoUninitialize();
+    });
+    ui.join();
+    EXPECT_TRUE(initialised);
+    EXPECT_EQ(again, RPC_E_CHANGED_MODE);
 }
 
 HWND OpenMenuWindow() {
@@ -154,19 +194,6 @@ TEST_F(ShellModal, DismissedPopupMenuReturnsZero) {
     EXPECT_TRUE(step.Fired());
 }
 
-// The open-file dialog of this thread, once it shows.
-HWND OpenDialogWindow() {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM found) -> BOOL {
-        wchar_t name[16] = {};
-        GetClassNameW(w, name, 16);
-        if (std::wstring(name) != L"#32770" || !IsWindowVisible(w)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = w;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&dialog));
-    return dialog;
-}
-
 TEST_F(ShellModal, OpenFileDialogReturnsTheChosenPathOrNothingWhenCancelled) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -202,6 +229,20 @@ TEST_F(ShellModal, OpenFileDialogReturnsTheChosenPathOrNothingWhenCancelled) {
         EXPECT_EQ(port.OpenFileDialog(owner.hWnd(), L"添加一个应用程序", L"所有文件|*.*"), L"");
         ASSERT_TRUE(step.Fired());
     }
+}
+
+TEST_F(ShellModal, FocusComesBackToItsControlAfterAMessageBox) {
+    SetForegroundWindow(Hwnd(owner));
+    SetFocus(Window(owner, owner.second));
+    Settle(50);
+    ASSERT_EQ(GetFocus(), Window(owner, owner.second));
+    During step(200, [] {
+        if (HWND box = OpenDialogWindow()) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(port.MessageBox(owner.hWnd(), L"内容", L"提示", MbOk), kIdOk);
+    ASSERT_TRUE(step.Fired());
+    Settle(100);
+    EXPECT_EQ(GetFocus(), Window(owner, owner.second));
 }
 
 }  // namespace

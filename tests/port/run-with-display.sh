@@ -21,6 +21,7 @@ finish() {
     fi
 }
 trap 'rm -f "${log:-}"; finish' EXIT
+trap 'exit 130' INT TERM
 
 e2e_locale || exit 2
 if [[ -z "${DISPLAY:-}" ]]; then
@@ -43,7 +44,8 @@ mkdir -p "$(dirname "$prefix")"
 # processes inherit it and would keep CTest's pipe open.
 log=$(mktemp "${TMPDIR:-/tmp}/run-with-display.XXXXXX")
 status=0
-WINEPREFIX="$prefix" wine "$@" >"$log" 2>&1 </dev/null || status=$?
+# A test stuck in a modal loop is ended rather than left waiting.
+WINEPREFIX="$prefix" timeout "${SHELL_TEST_TIMEOUT:-120}" wine "$@" >"$log" 2>&1 </dev/null || status=$?
 cat "$log"
 rm -f "$log"
 exit "$status"

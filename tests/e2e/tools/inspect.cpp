@@ -7,8 +7,12 @@
 //   inspect wait <title> <seconds> [visible|hidden|gone]
 //                                      poll until such a window exists (and is
 //                                      visible / hidden), or until none is left
-//   inspect texts <title>              child controls of that window (image=1:
-//                                      a static showing an icon or bitmap)
+//   inspect texts <title>              child controls of that window, with their
+//                                      window rect, tabstop=1 for WS_TABSTOP and
+//                                      image=1 for a static showing an icon or bitmap
+//   inspect focus <title>              the control with the keyboard focus in that
+//                                      window's thread (class, id, style, text);
+//                                      exit 1 if none
 //   inspect click <title> <button>     press the child button with that caption
 //                                      (& ignored) or "#<id>"
 //   inspect close <title>              post WM_CLOSE to that window
@@ -159,13 +163,35 @@ int ShowsImage(HWND control) {
     return image != 0 ? 1 : 0;
 }
 
+int TabStop(HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) ? 1 : 0; }
+
 int Texts(const std::wstring& title) {
     std::vector<HWND> found = Titled(title);
     if (found.empty()) return Fail(L"no window titled " + title);
     for (HWND child : Children(found.front()))
         PrintUtf8(L"class=" + ClassOf(child) + L"\tid=" + std::to_wstring(GetDlgCtrlID(child)) +
-                  L"\t" + Describe(child) + L"\timage=" + std::to_wstring(ShowsImage(child)) +
-                  L"\ttext=" + WindowText(child) + L"\n");
+                  L"\t" + Describe(child) + L"\ttabstop=" + std::to_wstring(TabStop(child)) +
+                  L"\timage=" + std::to_wstring(ShowsImage(child)) + L"\ttext=" + WindowText(child) +
+                  L"\n");
+    return 0;
+}
+
+int Focus(const std::wstring& title) {
+    std::vector<HWND> found = Titled(title);
+    if (found.empty()) return Fail(L"no window titled " + title);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(found.front(), nullptr), &thread))
+        return Fail(L"no thread information for " + title);
+    HWND focus = thread.hwndFocus;
+    if (!focus) return 1;
+    wchar_t style[32];
+    std::swprintf(style, std::size(style), L"0x%08lx",
+                  static_cast<unsigned long>(GetWindowLongPtrW(focus, GWL_STYLE)));
+    PrintUtf8(L"hwnd=" + Hex(focus) + L"\tclass=" + ClassOf(focus) + L"\tid=" +
+              std::to_wstring(GetDlgCtrlID(focus)) + L"\tstyle=" + style + L"\ttabstop=" +
+              std::to_wstring(TabStop(focus)) + L"\t" + Describe(focus) + L"\ttext=" +
+              WindowText(focus) + L"\n");
     return 0;
 }
 
@@ -218,9 +244,10 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"find" && argc == 3) return Find(arg(2));
     if (command == L"wait" && (argc == 4 || argc == 5)) return Wait(arg(2), _wtof(argv[3]), arg(4));
     if (command == L"texts" && argc == 3) return Texts(arg(2));
+    if (command == L"focus" && argc == 3) return Focus(arg(2));
     if (command == L"click" && argc == 4) return Click(arg(2), arg(3));
     if (command == L"close" && argc == 3) return Close(arg(2));
     if (command == L"procs" && argc <= 3) return Procs(arg(2));
     return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
-                L"click T BUTTON | close T | procs [EXE]");
+                L"focus T | click T BUTTON | close T | procs [EXE]");
 }

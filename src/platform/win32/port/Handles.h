@@ -1,6 +1,6 @@
-// Move-only owners of kernel handles, find handles, registry keys, menus and
-// windows: each closes what it holds exactly once, when it goes out of scope
-// or is reset.
+// Move-only owners of kernel handles, find handles, registry keys, menus,
+// windows and hooks: each closes what it holds exactly once, when it goes
+// out of scope or is reset.
 #pragma once
 
 #include "platform/win32/port/Win32Api.h"
@@ -89,11 +89,19 @@ struct WindowTraits {
     static void Close(Value h) { ::DestroyWindow(h); }
 };
 
+// A hook procedure installed with SetWindowsHookExW.
+struct HookTraits {
+    using Value = HHOOK;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value h) { ::UnhookWindowsHookEx(h); }
+};
+
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFind = UniqueResource<FindHandleTraits>;
 using UniqueHKey = UniqueResource<HKeyTraits>;
 using UniqueMenu = UniqueResource<MenuTraits>;
 using UniqueWindow = UniqueResource<WindowTraits>;
+using UniqueHook = UniqueResource<HookTraits>;
 
 }  // namespace vantrel::win32

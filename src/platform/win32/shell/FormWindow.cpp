@@ -38,6 +38,7 @@ bool FormWindow::Create() {
                      form_.Caption().c_str(), 0, 0, 100, 100))
         return false;
     form_.AttachHandle(reinterpret_cast<WindowHandle>(Handle()));
+    if (HWND owner = shell_.TaskOwner()) SetOwner(owner);
     dpi_ = WindowDpi(Handle());
     fonts_ = FontCache(dpi_);
     CreateChildren();
@@ -55,6 +56,16 @@ void FormWindow::Close() {
             KillTimer(Handle(), kFirstTimerId + i);
     toolTip_.reset();
     DestroyBound();
+}
+
+void FormWindow::SetOwner(HWND owner) {
+    HWND hwnd = Handle();
+    if (!hwnd || GetWindow(hwnd, GW_OWNER) == owner) return;
+    // The taskbar looks at a window when it is shown.
+    const bool visible = IsWindowVisible(hwnd) != FALSE;
+    if (visible) ShowWindow(hwnd, SW_HIDE);
+    SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    if (visible) ShowWindow(hwnd, SW_SHOWNA);
 }
 
 void FormWindow::Push() {
@@ -196,6 +207,18 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         OnFormMouseMove(wParam, lParam);
         return 0;
+    case WM_ACTIVATE:
+        // As dialog boxes do: the control that had the focus gets it back
+        // when the window is active again (after a message box, say).
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            lastFocus_ = focus && IsChild(Handle(), focus) ? focus : nullptr;
+        } else if (lastFocus_ && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
+                   IsWindowEnabled(lastFocus_) && !IsIconic(Handle())) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         // The close box or Alt+F4: the form decides, and may refuse.
         shell_.UnloadByUser(form_);

@@ -30,6 +30,8 @@ public:
     void Push();
     // The form is unloaded: stop its timers, unbind and destroy the window.
     void Close();
+    // Gives the window an owner (or none), which decides its taskbar button.
+    void SetOwner(HWND owner);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -115,6 +117,7 @@ private:
     Colour backShown_{};
     std::map<COLORREF, Brush> brushes_;  // labels' own back colours
     UniqueWindow toolTip_;
+    HWND lastFocus_ = nullptr;  // the control with the focus when the window was deactivated
 };
 
 }  // namespace vantrel::win32

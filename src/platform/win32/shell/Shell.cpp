@@ -27,6 +27,16 @@ void Shell::Detach(Form& form) {
     closed_.push_back(std::move(window));
 }
 
+void Shell::SetTaskVisible(bool visible) {
+    taskVisible_ = visible;
+    if (!visible && !taskOwner_) {
+        // Never shown, and untitled so that nobody takes it for a form.
+        taskOwner_.reset(CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         instance_, nullptr));
+    }
+    for (auto& [form, window] : windows_) window->SetOwner(TaskOwner());
+}
+
 FormWindow* Shell::WindowOf(const Form& form) const {
     auto it = windows_.find(&form);
     return it == windows_.end() ? nullptr : it->second.get();

@@ -29,6 +29,11 @@ public:
 
     void Attach(Form& form) override;
     void Detach(Form& form) override;
+    // Out of the task list, the forms' windows are owned by a hidden window
+    // of the shell's: owned windows get no taskbar button.
+    void SetTaskVisible(bool visible) override;
+    // The owner the forms' windows get, nullptr while they show in the task list.
+    HWND TaskOwner() const { return taskVisible_ ? nullptr : taskOwner_.get(); }
 
     // Pushes every state change of every loaded form to its window.
     void Sync();
@@ -72,6 +77,8 @@ private:
     std::vector<std::unique_ptr<FormWindow>> closed_;
     int depth_ = 0;
     bool syncing_ = false;
+    bool taskVisible_ = true;
+    UniqueWindow taskOwner_;
 };
 
 }  // namespace vantrel::win32
