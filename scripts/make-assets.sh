@@ -391,6 +391,14 @@ icon32
 iconat 16 "$(keycap16)"
 iconat 48 "$(keycap48)"
 convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" "$out/Vantrel.ico"
+# The icon as a picture for dialogs, on the system's dialog grey.
+for k in 1 2; do
+  sfx=''
+  [ $k = 2 ] && sfx=_2X
+  convert -size "$((32 * k))x$((32 * k))" xc:'#F0F0F0' \
+    \( "$work/icon$((k == 1 ? 32 : 48)).png" -resize "$((32 * k))x$((32 * k))" \) -composite \
+    +set date:create +set date:modify -alpha off -type TrueColor "BMP3:$out/APPICON$sfx.bmp"
+done
 
 for k in 1 2; do
   sfx=''

@@ -70,6 +70,9 @@ constexpr unsigned kWmRButtonUp = 0x0205;
 constexpr std::uintptr_t kHtCaption = 2;
 constexpr std::uintptr_t kScScreenSave = 0xF140;
 
+// WinHelp command: show the help file's contents.
+constexpr unsigned kHelpContents = 3;
+
 // PlaySound flags.
 constexpr unsigned kSndAsync = 0x0001;
 constexpr unsigned kSndFilename = 0x20000;
@@ -162,6 +165,9 @@ public:
     // returns the id of the chosen item, or 0 when none was chosen.
     virtual int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                           int yTwips) = 0;
+    // The system help viewer (WinHelp) with a command such as kHelpContents;
+    // false when the system could not show it.
+    virtual bool ShowHelp(WindowHandle owner, const std::wstring& helpFile, unsigned command) = 0;
     // The same at the mouse pointer's position.
     virtual int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) = 0;
     // ReleaseCapture: lets go of the mouse capture of this thread's windows.

@@ -6,6 +6,6 @@
 namespace vantrel {
 
 inline const std::wstring kVendorWebAddress = L"http://www.talvorin.com";
-inline const std::wstring kVendorMailAddress = L"mailto:support@talvorin.com";
+inline const std::wstring kVendorMailAddress = L"support@talvorin.com";
 
 }  // namespace vantrel

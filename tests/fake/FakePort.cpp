@@ -45,22 +45,30 @@ unsigned FakePort::MciCommand(const std::wstring& command) {
     return 0;
 }
 
+std::wstring FakePort::KeyPath(std::wstring subKey) {
+    // The registry reads "Run\" and "Run" as the same key.
+    while (!subKey.empty() && subKey.back() == L'\\') subKey.pop_back();
+    return subKey;
+}
+
 std::optional<RegValue> FakePort::RegQuery(RegRoot root, const std::wstring& subKey,
                                            const std::wstring& valueName) {
-    auto it = registry.find({root, subKey, valueName});
+    auto it = registry.find({root, KeyPath(subKey), valueName});
     if (it == registry.end()) return std::nullopt;
     return it->second;
 }
 
 void FakePort::RegSetString(RegRoot root, const std::wstring& subKey, const std::wstring& valueName,
                             const std::wstring& data) {
-    Record(L"RegSetString(" + subKey + L"," + valueName + L"," + data + L")");
-    registry[{root, subKey, valueName}] = RegValue{kRegSz, data + L'\0'};
+    Record(L"RegSetString(" + RootName(root) + subKey + L"," + valueName + L"," + data + L")");
+    if (readOnlyRoots.count(root)) return;
+    registry[{root, KeyPath(subKey), valueName}] = RegValue{kRegSz, data + L'\0'};
 }
 
 void FakePort::RegDelete(RegRoot root, const std::wstring& subKey, const std::wstring& valueName) {
-    Record(L"RegDelete(" + subKey + L"," + valueName + L")");
-    registry.erase({root, subKey, valueName});
+    Record(L"RegDelete(" + RootName(root) + subKey + L"," + valueName + L")");
+    if (readOnlyRoots.count(root)) return;
+    registry.erase({root, KeyPath(subKey), valueName});
 }
 
 bool FakePort::FileExists(const std::wstring& path) { return files.count(path) > 0; }

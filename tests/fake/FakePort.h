@@ -40,7 +40,13 @@ public:
     std::map<std::wstring, std::string> files;  // path -> bytes
     std::set<std::wstring> unwritable;          // WriteLine/RemoveFile fail here
     std::set<std::wstring> unreadable;          // ReadLines fails here
+    // Values by root, key (without a trailing backslash) and name.
     std::map<std::tuple<RegRoot, std::wstring, std::wstring>, RegValue> registry;
+    std::set<RegRoot> readOnlyRoots;  // writes and deletes there have no effect
+    static std::wstring KeyPath(std::wstring subKey);
+    static std::wstring RootName(RegRoot root) {
+        return root == RegRoot::LocalMachine ? L"HKLM\\" : L"HKCU\\";
+    }
 
     // Dialogs and menus: what was asked, and what the test answers.
     struct FileDialog {
@@ -103,6 +109,11 @@ public:
                                 const std::wstring& filter) override;
     int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                   int yTwips) override;
+    bool helpAnswer = true;  // what the help viewer reports
+    bool ShowHelp(WindowHandle owner, const std::wstring& helpFile, unsigned command) override {
+        Record(L"ShowHelp(" + std::to_wstring(owner) + L"," + helpFile + L"," + std::to_wstring(command) + L")");
+        return helpAnswer;
+    }
     int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) override;
     void ReleaseCapture() override { Record(L"ReleaseCapture()"); }
     bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) override;

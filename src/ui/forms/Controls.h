@@ -35,7 +35,8 @@ struct Picture {
 };
 
 enum class ControlKind {
-    Label, Image, ImageButton, TextBox, ComboBox, ListBox, CheckBox, Timer, CommandButton, Frame
+    Label, Image, ImageButton, TextBox, ComboBox, ListBox, CheckBox, Timer, CommandButton, Frame,
+    WebBrowser
 };
 
 enum class Alignment { Left, Center, Right };
@@ -46,13 +47,16 @@ struct FontSpec {
     std::wstring face;
     int points = 9;
     bool bold = false;
+    bool underline = false;
     bool operator==(const FontSpec& o) const {
-        return face == o.face && points == o.points && bold == o.bold;
+        return face == o.face && points == o.points && bold == o.bold && underline == o.underline;
     }
 };
 
-// The bold 9-point 宋体 of headings and title texts.
-inline const FontSpec kHeadingFont{L"宋体", 9, true};
+// The bold 9-point 宋体 of headings and title texts, and the underlined one
+// of links.
+inline const FontSpec kHeadingFont{L"宋体", 9, true, false};
+inline const FontSpec kLinkFont{L"宋体", 9, false, true};
 
 // Assigns a field and counts the change in `revision`; an equal value is no change.
 template <class T, class U>
@@ -198,6 +202,36 @@ public:
 
 private:
     std::wstring caption_;
+};
+
+// An embedded web browser. Its commands (navigate, back, forward, stop,
+// refresh) queue up in order until the shell hands them to the real control;
+// `History` keeps every command for tests.
+class WebBrowser : public Control {
+public:
+    enum class Command { Navigate, GoBack, GoForward, Stop, Refresh };
+    struct Request {
+        Command command;
+        std::wstring url;  // for Navigate
+    };
+    WebBrowser(std::wstring name, Rect rect = {})
+        : Control(std::move(name), ControlKind::WebBrowser, rect) {}
+    void Navigate(std::wstring url) { Queue({Command::Navigate, std::move(url)}); }
+    void GoBack() { Queue({Command::GoBack, {}}); }
+    void GoForward() { Queue({Command::GoForward, {}}); }
+    void Stop() { Queue({Command::Stop, {}}); }
+    void Refresh() { Queue({Command::Refresh, {}}); }
+    // The requests not yet handed on, oldest first; taking them empties the queue.
+    std::vector<Request> TakePending() { return std::exchange(pending_, {}); }
+    const std::vector<Request>& History() const { return history_; }
+
+private:
+    void Queue(Request r) {
+        history_.push_back(r);
+        pending_.push_back(std::move(r));
+        Touch();
+    }
+    std::vector<Request> pending_, history_;
 };
 
 class TextBox : public Control {

@@ -43,5 +43,6 @@ inline const Picture FrameBottomLeft{L"FRAMEBL"};
 inline const Picture FrameBottomRight{L"FRAMEBR"};
 
 inline const Picture Splash{L"SPLASH"};
+inline const Picture AppIcon{L"APPICON"};  // 32 x 32, the program icon on grey
 
 }  // namespace vantrel::pictures

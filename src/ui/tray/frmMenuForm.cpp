@@ -1,5 +1,8 @@
 #include "ui/tray/frmMenuForm.h"
 
+#include "ui/Vendor.h"
+#include "ui/help/Form5.h"
+#include "ui/help/GY.h"
 #include "ui/settings/Form2.h"
 #include "ui/tray/endset01.h"
 #include "ui/voice/Form4.h"
@@ -18,10 +21,32 @@ frmMenuForm::frmMenuForm(Application& application)
     g3.Click = gxhsz1.Click = [this] { NotInThisVersion(); };
     sz1.Click = [this] { app.Get<Form2>().ShowModal(); };
     un3.Click = [this] { app.Get<endset01>().ShowModal(); };
+    h2.Click = [this] { h2_Click(); };
+    down3.Click = [this] { down3_Click(); };
+    brjxx1.Click = [this] { brjxx1_Click(); };
+    abou1.Click = [this] { app.Get<GY>().ShowModal(); };
     lsmh.Click = [this] {
         port.MessageBox(hWnd(), L"您的外观已经是 蓝色梦幻 请下载别的外观", L"更换外观",
                         MbOk | MbIconError);
     };
+}
+
+void frmMenuForm::h2_Click() {
+    // The classic help file where it is installed and the system can show it;
+    // otherwise the HTML help that comes with the program.
+    const std::wstring folder = port.ProgramFolder();
+    const std::wstring classic = folder + L"\\Vantrel.hlp";
+    if (port.FileExists(classic) && port.ShowHelp(hWnd(), classic, kHelpContents)) return;
+    port.ShellExecute(hWnd(), L"Open", folder + L"\\help\\index.htm", L"", folder, kSwShowNormal);
+}
+
+void frmMenuForm::down3_Click() {
+    port.ShellExecute(hWnd(), L"Open", kVendorWebAddress + L"/talvorin", L"", port.ProgramFolder(),
+                      kSwShowNormal);
+}
+
+void frmMenuForm::brjxx1_Click() {
+    Form5::Open(app, kVendorWebAddress + L"/talvorin", L"本软件消息");
 }
 
 void frmMenuForm::NotInThisVersion() {

@@ -34,6 +34,10 @@ public:
     MenuItem h2{L"h2", L"帮助文件", L"F1"};
     MenuItem abou1{L"abou1", L"关于...", L"Ctrl+A"};
 
+    void h2_Click();
+    void down3_Click();
+    void brjxx1_Click();
+
 private:
     void NotInThisVersion();
 };

@@ -92,6 +92,11 @@ int TrackPopup(HWND owner, const std::vector<PopupItem>& items, POINT at) {
 
 }  // namespace
 
+bool Win32Port::ShowHelp(WindowHandle owner, const std::wstring& helpFile, unsigned command) {
+    if (beforeModal_) beforeModal_();
+    return ::WinHelpW(ToHwnd(owner), helpFile.c_str(), command, 0) != FALSE;
+}
+
 int Win32Port::PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                          int yTwips) {
     if (beforeModal_) beforeModal_();

@@ -60,6 +60,7 @@ public:
                                 const std::wstring& filter) override;
     int PopupMenu(WindowHandle owner, const std::vector<PopupItem>& items, int xTwips,
                   int yTwips) override;
+    bool ShowHelp(WindowHandle owner, const std::wstring& helpFile, unsigned command) override;
     int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) override;
     void ReleaseCapture() override;
     bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) override;

@@ -1,0 +1,150 @@
+// The more-settings window and start at log-on: what the Run keys hold, the
+// two buttons, and a change that could not be made.
+#include "fake/Fixture.h"
+#include "ui/settings/Form2.h"
+#include "ui/settings/StartAtLogOn.h"
+
+namespace vantrel::testing {
+namespace {
+
+class SettingsTest : public AppTest {
+protected:
+    Form1* main = nullptr;
+    void SetUp() override {
+        port.PutText(L"\\Function.dll", L"无\r\n");
+        main = &Start();
+    }
+    void PutRun(RegRoot root, RegValue value) {
+        port.registry[{root, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", L"Vantrel"}] = value;
+    }
+    std::optional<std::wstring> Run(RegRoot root) {
+        auto it = port.registry.find({root, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", L"Vantrel"});
+        if (it == port.registry.end()) return std::nullopt;
+        return it->second.data;
+    }
+    Form2& Open() {
+        main->cmdgd.Click();
+        return *app.Find<Form2>();
+    }
+    bool YesCurrent(Form2& f) {
+        return !f.y2.Enabled() && f.y1.GetPicture() == f.b4.GetPicture() && f.n2.Enabled() &&
+               f.n1.GetPicture() == f.b2.GetPicture();
+    }
+    bool NoCurrent(Form2& f) {
+        return f.y2.Enabled() && f.y1.GetPicture() == f.b2.GetPicture() && !f.n2.Enabled() &&
+               f.n1.GetPicture() == f.b4.GetPicture();
+    }
+};
+
+TEST_F(SettingsTest, LoadShowsWhatEitherRunKeyHolds) {
+    EXPECT_TRUE(NoCurrent(Open()));
+    EXPECT_EQ(app.Find<Form2>()->Image2.GetPicture(), app.Find<Form2>()->b1.GetPicture());
+    EXPECT_EQ(app.Find<Form2>()->loadadd1.Text(), L"C:\\Vantrel");
+    app.Unload<Form2>();
+    PutRun(RegRoot::LocalMachine, {kRegSz, L"D:\\other.exe"});
+    EXPECT_TRUE(YesCurrent(Open()));
+    app.Unload<Form2>();
+    port.registry.clear();
+    PutRun(RegRoot::CurrentUser, {kRegSz, L"C:\\Vantrel\\Vantrel.exe"});
+    EXPECT_TRUE(YesCurrent(Open()));
+    app.Unload<Form2>();
+    port.registry.clear();
+    PutRun(RegRoot::LocalMachine, {kRegExpandSz, L"%ProgramFiles%\\Vantrel.exe"});
+    EXPECT_TRUE(NoCurrent(Open()));
+}
+
+TEST_F(SettingsTest, YesWritesThePerMachineValueWhereItTakesEffect) {
+    port.folder = L"D:\\Tools";
+    Form2& f = Open();
+    f.y2.Click();
+    EXPECT_EQ(Run(RegRoot::LocalMachine), std::wstring(L"D:\\Tools\\Vantrel.exe\0", 21));
+    EXPECT_EQ(Run(RegRoot::CurrentUser), std::nullopt);
+    EXPECT_TRUE(YesCurrent(f));
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, L"操作已确认，你的设置为“是”");
+    EXPECT_EQ(port.messages[0].caption, L"设置成功");
+    EXPECT_EQ(port.messages[0].style, unsigned(MbOk | MbIconInformation));
+}
+
+TEST_F(SettingsTest, YesFallsBackToThePerUserKeyWhenTheMachineKeyRefuses) {
+    port.readOnlyRoots.insert(RegRoot::LocalMachine);
+    Form2& f = Open();
+    f.y2.Click();
+    EXPECT_EQ(Run(RegRoot::LocalMachine), std::nullopt);
+    EXPECT_EQ(Run(RegRoot::CurrentUser), std::wstring(L"C:\\Vantrel\\Vantrel.exe\0", 23));
+    EXPECT_TRUE(YesCurrent(f));
+    EXPECT_EQ(port.messages.back().text, L"操作已确认，你的设置为“是”");
+}
+
+TEST_F(SettingsTest, AChangeThatCannotBeMadeIsSaidAndTheButtonsStay) {
+    port.readOnlyRoots = {RegRoot::LocalMachine, RegRoot::CurrentUser};
+    Form2& f = Open();
+    f.y2.Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].caption, L"提示");
+    EXPECT_NE(port.messages[0].text.find(L"设置没有改变"), std::wstring::npos);
+    EXPECT_TRUE(NoCurrent(f));
+
+    port.readOnlyRoots.clear();
+    PutRun(RegRoot::LocalMachine, {kRegSz, std::wstring(L"C:\\x.exe\0", 9)});
+    app.Unload<Form2>();
+    Form2& g = Open();
+    port.readOnlyRoots = {RegRoot::LocalMachine};
+    g.n2.Click();
+    EXPECT_EQ(port.messages.back().caption, L"提示");
+    EXPECT_TRUE(YesCurrent(g));
+}
+
+TEST_F(SettingsTest, NoDeletesTheValueFromBothKeys) {
+    PutRun(RegRoot::LocalMachine, {kRegSz, std::wstring(L"C:\\a.exe\0", 9)});
+    PutRun(RegRoot::CurrentUser, {kRegSz, std::wstring(L"C:\\a.exe\0", 9)});
+    Form2& f = Open();
+    f.n2.Click();
+    EXPECT_EQ(Run(RegRoot::LocalMachine), std::nullopt);
+    EXPECT_EQ(Run(RegRoot::CurrentUser), std::nullopt);
+    EXPECT_TRUE(NoCurrent(f));
+    EXPECT_EQ(port.messages.back().text, L"操作已确认，你的设置为“否”");
+    EXPECT_EQ(port.CallsTo(L"RegDelete"),
+              (std::vector<std::wstring>{L"RegDelete(HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,Vantrel)",
+                                         L"RegDelete(HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,Vantrel)"}));
+}
+
+TEST_F(SettingsTest, HoverAndPressFaces) {
+    Form2& f = Open();  // "否" current
+    f.y2.MouseMove(MouseArgs{});
+    EXPECT_EQ(f.y1.GetPicture(), f.b5.GetPicture());
+    EXPECT_EQ(f.n1.GetPicture(), f.b4.GetPicture());
+    f.y2.MouseDown(MouseArgs{1, 0, 0, 0});
+    EXPECT_EQ(f.y1.GetPicture(), f.b3.GetPicture());
+    f.Frame1.MouseMove(MouseArgs{});
+    EXPECT_EQ(f.y1.GetPicture(), f.b2.GetPicture());
+    f.Command2.MouseMove(MouseArgs{});
+    EXPECT_EQ(f.Image2.GetPicture(), f.b5.GetPicture());
+    f.Command2.MouseDown(MouseArgs{1, 0, 0, 0});
+    EXPECT_EQ(f.Image2.GetPicture(), f.b3.GetPicture());
+    f.Label3.MouseMove(MouseArgs{});
+    EXPECT_EQ(f.Label3.ForeColor(), (Colour{255, 0, 0}));
+    f.MouseMove(MouseArgs{});
+    EXPECT_EQ(f.Image2.GetPicture(), f.b1.GetPicture());
+    EXPECT_EQ(f.Label3.ForeColor(), (Colour{0, 0, 255}));
+}
+
+TEST_F(SettingsTest, EveryWayOutGivesTheMainWindowBack) {
+    Form2& f = Open();
+    EXPECT_FALSE(main->Enabled());
+    EXPECT_EQ(main->Check1.Value(), 0);
+    f.Label3.Click();
+    EXPECT_EQ(port.CallsTo(L"ShellExecute").back(),
+              L"ShellExecute(" + std::to_wstring(f.hWnd()) + L",Open,http://www.talvorin.com,,C:\\Vantrel,1)");
+    f.Command2.Click();
+    EXPECT_FALSE(app.IsLoaded<Form2>());
+    EXPECT_TRUE(main->Enabled());
+    EXPECT_EQ(main->Check1.Value(), 1);
+    Open();
+    EXPECT_TRUE(app.Unload(*app.Find<Form2>(), UnloadMode::FromControlMenu));
+    EXPECT_TRUE(main->Enabled());
+    EXPECT_EQ(main->Check1.Value(), 1);
+}
+
+}  // namespace
+}  // namespace vantrel::testing
