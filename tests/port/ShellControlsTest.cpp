@@ -167,6 +167,14 @@ TEST_F(ShellControls, LabelFontsFollowFaceSizeAndWeightOneFontForEachLook) {
     EXPECT_EQ(bigger.lfWeight, FW_BOLD);
     EXPECT_NE(SendMessageW(Window(form, form.plain), WM_GETFONT, 0, 0),
               SendMessageW(Window(form, form.plain2), WM_GETFONT, 0, 0));
+    EXPECT_FALSE(bigger.lfUnderline);
+
+    form.plain2.SetFont(kLinkFont);
+    shell.Sync();
+    const LOGFONTW link = FontOf(Window(form, form.plain2));
+    EXPECT_TRUE(link.lfUnderline);
+    EXPECT_EQ(link.lfWeight, FW_NORMAL);
+    EXPECT_EQ(std::wstring(link.lfFaceName), win32::ResolveFace(L"宋体"));
 }
 
 int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {

@@ -66,6 +66,7 @@ Font CreateLabelFont(const FontSpec& wanted, int dpi) {
     LOGFONTW lf{};
     lf.lfHeight = -MulDiv(wanted.points, dpi, 72);
     lf.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = wanted.underline ? TRUE : FALSE;
     // With no named face installed, the Chinese character set still leads the
     // font mapper to a face that has the glyphs.
     lf.lfCharSet = GB2312_CHARSET;

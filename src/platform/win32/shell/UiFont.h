@@ -19,7 +19,8 @@ const std::wstring& UiFace();
 // when installed; otherwise the UI face.
 std::wstring ResolveFace(const std::wstring& face);
 
-// A label's font at a DPI: the resolved face at the wanted size and weight.
+// A label's font at a DPI: the resolved face at the wanted size and weight,
+// underlined for links.
 Font CreateLabelFont(const FontSpec& wanted, int dpi);
 
 // The plain UI font: the UI face at 9 points, regular.
