@@ -141,6 +141,11 @@ HWND FormWindow::CreateChild(Child& child, int index) {
         className = WC_BUTTONW;
         style |= BS_GROUPBOX;
         break;
+    case ControlKind::WebBrowser:
+        // A container for the browser; Tab goes on into the browser's windows.
+        style = (style & ~WS_TABSTOP) | WS_CLIPCHILDREN;
+        exStyle = WS_EX_CONTROLPARENT;
+        break;
     case ControlKind::Timer:
         return nullptr;
     }
@@ -158,6 +163,11 @@ HWND FormWindow::CreateChild(Child& child, int index) {
         child.edit = ComboEdit(hwnd);
         if (child.edit) Subclass(child, child.edit, child.editOriginal);
         SizeDropDown(child);
+    }
+    if (control.Kind() == ControlKind::WebBrowser) {
+        // Without a browser on the system the container stays empty.
+        child.browser = std::make_unique<BrowserHost>();
+        child.browser->Create(hwnd);
     }
     return hwnd;
 }
@@ -200,6 +210,10 @@ void FormWindow::PushChild(Child& child, int index) {
     case ControlKind::CommandButton:
     case ControlKind::Frame:
         SetTextIfChanged(hwnd, WindowName(control));
+        break;
+    case ControlKind::WebBrowser:
+        for (const WebBrowser::Request& request : static_cast<WebBrowser&>(control).TakePending())
+            if (child.browser) child.browser->Run(request);
         break;
     case ControlKind::TextBox:
         SetTextIfChanged(hwnd, static_cast<TextBox&>(control).Text());

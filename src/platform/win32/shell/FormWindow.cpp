@@ -55,6 +55,9 @@ void FormWindow::Close() {
         if (children_[i].control->Kind() == ControlKind::Timer)
             KillTimer(Handle(), kFirstTimerId + i);
     toolTip_.reset();
+    // The browsers let go of their windows before those are destroyed.
+    for (Child& child : children_)
+        if (child.browser) child.browser->Close();
     DestroyBound();
 }
 
@@ -143,6 +146,7 @@ void FormWindow::Layout(int dpi) {
         SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (child.control->Kind() == ControlKind::ComboBox) SizeDropDown(child);
+        if (child.browser) child.browser->Fit();
     }
     if (form_.CornerRadius() > 0 || cornerShown_ > 0) ApplyCorners();
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/win32/shell/BrowserHost.h"
 #include "platform/win32/shell/FontCache.h"
 #include "platform/win32/shell/Gdi.h"
 #include "platform/win32/shell/WindowBase.h"
@@ -47,6 +49,7 @@ private:
         std::uint64_t pushed = 0;          // revision last mirrored
         std::vector<std::wstring> shown;   // items the list or combo box holds
         std::vector<int> keysDown;         // a chooser's keys whose KeyDown ran, not yet up
+        std::unique_ptr<BrowserHost> browser;  // a web browser's control
         bool tipAdded = false;
     };
 
