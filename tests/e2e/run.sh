@@ -19,7 +19,8 @@ VANTREL_EXE=${1:-${VANTREL_EXE:-$(find "$BUILD" -name Vantrel.exe -type f 2>/dev
 TOOLS=${2:-${E2E_TOOLS:-$(dirname "$(find "$BUILD" -name inspect.exe -type f 2>/dev/null | head -n1)")}}
 INSPECT="$TOOLS/inspect.exe"
 PROBE="$TOOLS/probe.exe"
-for f in "$VANTREL_EXE" "$INSPECT" "$PROBE"; do
+TRAY_TOOL="$TOOLS/tray.exe"
+for f in "$VANTREL_EXE" "$INSPECT" "$PROBE" "$TRAY_TOOL"; do
     if [[ ! -f "$f" ]]; then
         echo "e2e: missing ${f:-Vantrel.exe}; build the win32 targets first" >&2
         echo "0 passed, 1 failed"
