@@ -59,9 +59,11 @@ case_voice_without_addon() {
     sleep 2
     local texts
     texts=$(insp texts 语音热键设置) || fail "the voice-key window is not loaded" || return
-    grep -qP 'visible=1\t.*text=语音启动失败$' <<<"$texts" || fail "failure panel not visible: $(tr '\t\n' ' |' <<<"$texts")" || return
-    grep -qP 'visible=1\t.*text=关闭$' <<<"$texts" || fail "关闭 not visible" || return
-    if grep -qP 'visible=1\t.*text=确定$' <<<"$texts"; then fail "确定 visible without the add-on" || return; fi
+    # The window is loaded hidden: look at what it would show.
+    grep -qP 'shown=1\t.*text=语音启动失败$' <<<"$texts" || fail "failure panel not shown: $(tr '\t\n' ' |' <<<"$texts")" || return
+    grep -qP 'shown=1\t.*text=关闭$' <<<"$texts" || fail "关闭 not shown" || return
+    if grep -qP 'shown=1\t.*text=确定$' <<<"$texts"; then fail "确定 shown without the add-on" || return; fi
+    if grep -qP 'shown=1\t.*text=语音设置$' <<<"$texts"; then fail "the settings panel is shown without the add-on" || return; fi
     press a
     sleep 1
     [[ -z $(played) ]] || fail "a sound was played without the add-on: $(played | head -1)" || return

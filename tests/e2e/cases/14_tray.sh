@@ -31,9 +31,10 @@ tray_icon_point() {
     printf '%d %d\n' $((sw - 300 + x - 5)) $((sh - 11))
 }
 
-# Right-clicks the icon, waits for the menu and presses the access key $1
-# with the pointer over the menu (keys reach a Wine menu only then); "last"
-# clicks the last item instead.
+# Right-clicks the icon, waits for the menu and, when $1 is given, clicks its
+# item: set (打开配置窗口), resume, pause, more, about or exit. The menu has
+# six items and four separators between a 3-pixel border, items 18 and
+# separators 9 pixels high at 96 DPI; other sizes scale with its height.
 tray_choose() {
     local x y menu l t r b
     read -r x y <<<"$(tray_icon_point)" || return 1
@@ -46,21 +47,14 @@ tray_choose() {
     done
     [[ -n $menu ]] || return 1
     [[ -z ${1:-} ]] && return 0
+    local at
+    case $1 in
+    set) at=12 ;; resume) at=39 ;; pause) at=57 ;; more) at=84 ;; about) at=111 ;; exit) at=138 ;;
+    *) return 1 ;;
+    esac
     IFS=, read -r l t r b <<<"$(field "$menu" rect)"
-    if [[ $1 == last ]]; then
-        click_at $(((l + r) / 2)) $((b - 12))
-        sleep 0.5
-        return 0
-    fi
-    xdotool mousemove $(((l + r) / 2)) $((t + 3)) sleep 0.3
-    # A key is now and then lost while the menu settles: try again while
-    # the menu is still open.
-    for ((i = 0; i < 4; i++)); do
-        xdotool key "$1"
-        sleep 0.8
-        insp list | grep -q $'visible=1.*class=#32768' || return 0
-    done
-    return 1
+    click_at $(((l + r) / 2)) $((t + at * (b - t) / 150))
+    sleep 0.5
 }
 
 # The Shell_NotifyIcon messages the program sent (0 add, 2 delete), in order.
@@ -107,7 +101,7 @@ case_tray_menu() {
 
 case_tray_pause_resume() {
     tray_start || return
-    tray_choose p || fail "tray menu did not open" || return
+    tray_choose pause || fail "tray menu did not open" || return
     if insp find Vantrel >/dev/null; then fail "the main window is still there after pausing" || return; fi
     local log="$APP/probe.log"
     press F5
@@ -118,7 +112,7 @@ case_tray_pause_resume() {
     # Edited while paused: F6 instead of F5.
     write_gbk_line "$APP/Custom.dll" "F6   $(app_path probe.exe)"
     e2e_park_pointer
-    tray_choose s || fail "tray menu did not open to resume" || return
+    tray_choose resume || fail "tray menu did not open to resume" || return
     insp wait Vantrel 5 hidden >/dev/null || fail "resume did not re-create the hidden main window" || return
     press F6
     wait_lines "$log" 1 5 || fail "F6 from the Custom.dll edited while paused did not launch" || return
@@ -129,9 +123,9 @@ case_tray_cycles() {
     tray_start || return
     local i
     for ((i = 0; i < 50; i++)); do
-        tray_choose p || fail "menu did not open for pause $i" || return
+        tray_choose pause || fail "menu did not open for pause $i" || return
         e2e_park_pointer
-        tray_choose s || fail "menu did not open for resume $i" || return
+        tray_choose resume || fail "menu did not open for resume $i" || return
         e2e_park_pointer
     done
     (($(tray_icon_count) == 1)) || fail "$(tray_icon_count) tray icons after 50 cycles" || return
@@ -148,7 +142,7 @@ case_tray_exit() {
     start_in_prefix notepad
     wait_process_count notepad.exe 1 20 || fail "Notepad did not start" || return
     tray_start || return
-    tray_choose last || fail "tray menu did not open" || return
+    tray_choose exit || fail "tray menu did not open" || return
     local box
     box=$(insp wait 确定退出 5 visible) || fail "no confirmation titled 确定退出" || return
     insp texts 确定退出 | grep -qF $'text=你确定要结束Vantrel吗？' || fail "confirmation text wrong" || return
@@ -159,7 +153,7 @@ case_tray_exit() {
     [[ $(vantrel_count) == 1 ]] || fail "否 ended the program" || return
     (($(tray_icon_count) == 1)) || fail "the icon went away after 否" || return
     e2e_park_pointer
-    tray_choose last || fail "tray menu did not open again" || return
+    tray_choose exit || fail "tray menu did not open again" || return
     insp wait 确定退出 5 visible >/dev/null || fail "no confirmation the second time" || return
     insp click 确定退出 是 >/dev/null
     wait_vantrel_count 0 10 || fail "是 did not end the program" || return

@@ -8,8 +8,10 @@
 //                                      poll until such a window exists (and is
 //                                      visible / hidden), or until none is left
 //   inspect texts <title>              child controls of that window, with their
-//                                      window rect, tabstop=1 for WS_TABSTOP and
-//                                      image=1 for a static showing an icon or bitmap
+//                                      window rect, shown=1 for a control of its own
+//                                      visible (WS_VISIBLE, whether or not its window
+//                                      is), tabstop=1 for WS_TABSTOP and image=1 for
+//                                      a static showing an icon or bitmap
 //   inspect focus <title>              the control with the keyboard focus in that
 //                                      window's thread (class, id, style, text);
 //                                      exit 1 if none
@@ -164,13 +166,15 @@ int ShowsImage(HWND control) {
 }
 
 int TabStop(HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) ? 1 : 0; }
+int Shown(HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) ? 1 : 0; }
 
 int Texts(const std::wstring& title) {
     std::vector<HWND> found = Titled(title);
     if (found.empty()) return Fail(L"no window titled " + title);
     for (HWND child : Children(found.front()))
         PrintUtf8(L"class=" + ClassOf(child) + L"\tid=" + std::to_wstring(GetDlgCtrlID(child)) +
-                  L"\t" + Describe(child) + L"\ttabstop=" + std::to_wstring(TabStop(child)) +
+                  L"\t" + Describe(child) + L"\tshown=" + std::to_wstring(Shown(child)) +
+                  L"\ttabstop=" + std::to_wstring(TabStop(child)) +
                   L"\timage=" + std::to_wstring(ShowsImage(child)) + L"\ttext=" + WindowText(child) +
                   L"\n");
     return 0;
