@@ -187,6 +187,14 @@ LRESULT CALLBACK FormWindow::ChildProc(HWND hwnd, UINT message, WPARAM wParam, L
             // The edit field of a chooser: keys only, never the mouse.
             if (!mouse && window.OnComboEditKey(*child, message, wParam, lParam)) return 0;
         } else {
+            // A group frame paints only its line and caption; the form does
+            // not paint below its children, so the frame fills its inside.
+            if (message == WM_ERASEBKGND && child->control->Kind() == ControlKind::Frame) {
+                RECT inside{};
+                GetClientRect(hwnd, &inside);
+                FillRect(reinterpret_cast<HDC>(wParam), &inside, window.backBrush_.get());
+                return 1;
+            }
             LRESULT result = 0;
             if (window.OnChildKey(*child, message, wParam, lParam, result)) return result;
             if ((mouse || message == BM_CLICK) && MouseRouted(child->control->Kind()) &&

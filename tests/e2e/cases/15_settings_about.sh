@@ -1,0 +1,91 @@
+# shellcheck shell=bash
+# More settings writes the real Run value and reads it back; About shows the
+# version, opens the built-in browser window and gives the main window back.
+E2E_CASES+=(start_at_log_on about_and_browser)
+
+run_value() {
+    e2e_in_prefix "$PREFIX" wine reg query "$1\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run" /v Vantrel 2>/dev/null |
+        iconv -f GBK -t UTF-8 2>/dev/null | tr -d '\r' | awk '/Vantrel/ && /REG_SZ/ { sub(/.*REG_SZ[ \t]+/, ""); print }'
+}
+
+show_main() {
+    write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
+    start_vantrel
+    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    sleep 2
+    press F12
+    insp wait Vantrel 5 visible >/dev/null || fail "main window not shown by F12" || return
+    sleep 0.5
+}
+
+case_start_at_log_on() {
+    show_main || return
+    click_control "$(control_line Button 更多设置)"
+    insp wait 设置 5 visible >/dev/null || fail "更多设置 opened no window titled 设置" || return
+    [[ $(field "$(insp find Vantrel | head -n1)" enabled) == 0 ]] || fail "the main window stays enabled under 设置" || return
+    local texts
+    texts=$(insp texts 设置)
+    grep -qP 'enabled=0\t.*text=否$' <<<"$texts" || fail "否 is not the current choice without a Run value" || return
+    e2e_shot settings
+    insp click 设置 是 >/dev/null || fail "cannot press 是" || return
+    local box
+    box=$(insp wait 设置成功 5 visible) || fail "no 设置成功 message after 是" || return
+    insp texts 设置成功 | grep -qF 'text=操作已确认，你的设置为“是”' || fail "wrong confirmation text" || return
+    insp click 设置成功 "#2" >/dev/null || insp click 设置成功 "#1" >/dev/null
+    insp wait 设置成功 5 gone || fail "confirmation still open" || return
+    local value
+    value=$(run_value HKLM)
+    [[ ${value,,} == "$(app_path Vantrel.exe | tr '[:upper:]' '[:lower:]')" ]] ||
+        fail "HKLM Run holds '$value', expected $(app_path Vantrel.exe)" || return
+    grep -qP 'enabled=0\t.*text=是$' <<<"$(insp texts 设置)" || fail "是 is not the current choice after it was pressed" || return
+
+    insp click 设置 否 >/dev/null
+    insp wait 设置成功 5 visible >/dev/null || fail "no 设置成功 message after 否" || return
+    insp texts 设置成功 | grep -qF 'text=操作已确认，你的设置为“否”' || fail "wrong confirmation text for 否" || return
+    insp click 设置成功 "#2" >/dev/null || insp click 设置成功 "#1" >/dev/null
+    insp wait 设置成功 5 gone || fail "confirmation still open" || return
+    [[ -z $(run_value HKLM) && -z $(run_value HKCU) ]] || fail "a Run value is left after 否" || return
+
+    insp click 设置 完成配置 >/dev/null
+    insp wait 设置 5 gone || fail "完成配置 did not close the window" || return
+    local main
+    main=$(insp find Vantrel | head -n1)
+    [[ $(field "$main" enabled) == 1 && $(field "$main" topmost) == 1 ]] ||
+        fail "the main window is not given back enabled and on top: $main" || return
+}
+
+case_about_and_browser() {
+    show_main || return
+    # 帮助(&H) by its access key, then 关于... (its second item).
+    xdotool key alt+h
+    local menu l t r b i
+    for ((i = 0; i < 20; i++)); do
+        menu=$(insp list | awk -F'\t' '/class=#32768/ && /visible=1/ { print; exit }')
+        [[ -n $menu ]] && break
+        sleep 0.2
+    done
+    [[ -n $menu ]] || fail "Alt+H opened no menu" || return
+    IFS=, read -r l t r b <<<"$(field "$menu" rect)"
+    click_at $(((l + r) / 2)) $((b - 3 - (b - t - 6) / 4))
+    insp wait 关于Vantrel 5 visible >/dev/null || fail "关于... opened no window titled 关于Vantrel" || return
+    local texts
+    texts=$(insp texts 关于Vantrel)
+    grep -qF 'text=V2.0.4 Professional' <<<"$texts" || fail "About does not show the version" || return
+    e2e_shot about
+    insp click 关于Vantrel 本软件消息 >/dev/null || fail "cannot press 本软件消息" || return
+    insp wait 本软件消息 5 visible >/dev/null || fail "no browser window titled 本软件消息" || return
+    local browser
+    browser=$(insp texts 本软件消息)
+    for caption in "后退 (&B)" "前进 (&N)" "停止 (&S)" "刷新 (&R)" "关闭 (&C)"; do
+        grep -qF "text=$caption" <<<"$browser" || fail "the browser window has no button $caption" || return
+    done
+    e2e_shot browser
+    insp click 本软件消息 "关闭 (&C)" >/dev/null
+    insp wait 本软件消息 5 gone || fail "关闭 did not close the browser window" || return
+    insp click 关于Vantrel 关闭 >/dev/null
+    insp wait 关于Vantrel 5 hidden >/dev/null || fail "关闭 did not hide About" || return
+    local main
+    main=$(insp find Vantrel | head -n1)
+    [[ $(field "$main" enabled) == 1 && $(field "$main" topmost) == 1 ]] ||
+        fail "About's 关闭 does not give the main window back: $main" || return
+}
