@@ -251,3 +251,33 @@ key_hold() {
     xdotool keyup "$1"
     sleep 0.3
 }
+
+# Starts the program on the files already in the program folder and holds
+# F12 until the main window shows.
+start_and_show_main() {
+    start_vantrel
+    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    sleep 2
+    press F12
+    insp wait Vantrel 5 visible >/dev/null || fail "main window not shown by F12" || return
+    sleep 0.5
+}
+
+# In the open file dialog titled "添加一个应用程序 — Vantrel": types the
+# path $1 and presses Enter, then waits for the dialog to close.
+add_through_dialog() {
+    local dialog="添加一个应用程序 — Vantrel"
+    insp wait "$dialog" 10 visible >/dev/null || fail "no file dialog titled $dialog" || return
+    xdotool type --delay 20 "$1"
+    sleep 0.3
+    xdotool key Return
+    insp wait "$dialog" 10 gone || fail "the file dialog did not close on Enter" || return
+    sleep 0.5
+}
+
+# True when Custom.dll holds exactly the GBK line $1 with CR LF.
+custom_dll_is() {
+    local want
+    want=$(printf '%s\r\n' "$1" | iconv -f UTF-8 -t GBK | od -An -tx1)
+    [[ -f $APP/Custom.dll && $(od -An -tx1 <"$APP/Custom.dll") == "$want" ]]
+}

@@ -77,10 +77,7 @@ void GY::Label17_Click() { Form5::Open(app, kVendorWebAddress + L"/Talvorin", L"
 
 void GY::Label9_Click() {
     Hide();
-    if (Form1* main = app.Find<Form1>()) {
-        main->SetEnabled(true);
-        main->Check1.SetValue(1);
-    }
+    Form1::GiveBack(app);
 }
 
 }  // namespace vantrel

@@ -64,6 +64,10 @@ public:
 
     const KeyTable& Table() const { return table_; }
 
+    // What a secondary window does as it closes: the main window, if loaded,
+    // takes input again and goes back on top.
+    static void GiveBack(Application& app);
+
     // Key monitor timers.
     Timer Timer1{L"Timer1", 50};
     Timer Timer2{L"Timer2", 500};

@@ -172,6 +172,13 @@ void Form1::wincom_Click() {
     PopupMenu(app.Get<frmMenuForm>().gn1, r.left, r.top + r.height);
 }
 
+void Form1::GiveBack(Application& app) {
+    if (Form1* main = app.Find<Form1>()) {
+        main->SetEnabled(true);
+        main->Check1.SetValue(1);
+    }
+}
+
 void Form1::SetOnTop(int value) { port.SetTopmost(hWnd(), value == 1); }
 
 void Form1::Check1_Click() {

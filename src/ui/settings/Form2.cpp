@@ -112,10 +112,7 @@ void Form2::Label3_Click() {
 }
 
 void Form2::Form_Unload() {
-    if (Form1* main = app.Find<Form1>()) {
-        main->SetEnabled(true);
-        main->Check1.SetValue(1);
-    }
+    Form1::GiveBack(app);
 }
 
 }  // namespace vantrel

@@ -64,47 +64,35 @@ void Form4::Check1_Click() {
     else if (Check1.Value() == 0) ShowVersionPanel(false);
 }
 
-void Form4::GiveMainWindowBack() {
-    if (Form1* main = app.Find<Form1>()) {
-        main->SetEnabled(true);
-        main->Check1.SetValue(1);
-    }
-}
-
 void Form4::Command2_Click() {
     const auto switchPath = DataPath(kVoiceSwitchFile);
     if (Check1.Value() == 1) {
         const IoResult written = port.WriteLine(switchPath, L"1");
-        if (!written.ok) {
-            port.MessageBox(hWnd(),
-                            L"无法保存语音热键设置文件“" + switchPath + L"”：" + written.reason +
-                                L"\r\n\r\n设置没有改变，请处理后再按“确定”。",
-                            L"提示", MbOk | MbIconExclamation);
-            return;
-        }
+        if (!written.ok) return ReportSwitchFailure(L"保存", written.reason);
         Form_Load();
         Hide();
         app.Unload<Form2>();
-        GiveMainWindowBack();
+        Form1::GiveBack(app);
     } else if (Check1.Value() == 0) {
         if (port.FileExists(switchPath)) {
             const IoResult removed = port.RemoveFile(switchPath);
-            if (!removed.ok) {
-                port.MessageBox(hWnd(),
-                                L"无法删除语音热键设置文件“" + switchPath + L"”：" + removed.reason +
-                                    L"\r\n\r\n设置没有改变，请处理后再按“确定”。",
-                                L"提示", MbOk | MbIconExclamation);
-                return;
-            }
+            if (!removed.ok) return ReportSwitchFailure(L"删除", removed.reason);
         }
-        GiveMainWindowBack();
+        Form1::GiveBack(app);
         app.Unload(*this);
     }
 }
 
+void Form4::ReportSwitchFailure(const std::wstring& what, const std::wstring& reason) {
+    port.MessageBox(hWnd(),
+                    L"无法" + what + L"语音热键设置文件“" + DataPath(kVoiceSwitchFile) + L"”：" + reason +
+                        L"\r\n\r\n设置没有改变，请处理后再按“确定”。",
+                    L"提示", MbOk | MbIconExclamation);
+}
+
 void Form4::Command6_Click() {
     app.Unload(*this);
-    GiveMainWindowBack();
+    Form1::GiveBack(app);
 }
 
 void Form4::Form_QueryUnload(int&, UnloadMode) { app.Unload<Form2>(); }

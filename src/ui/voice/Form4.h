@@ -50,7 +50,7 @@ public:
 private:
     void ShowAddOnPanel(bool present);
     void ShowVersionPanel(bool visible);
-    void GiveMainWindowBack();
+    void ReportSwitchFailure(const std::wstring& what, const std::wstring& reason);
     std::wstring DataPath(const std::wstring& relative) { return port.ProgramFolder() + relative; }
 };
 

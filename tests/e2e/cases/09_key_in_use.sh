@@ -6,12 +6,7 @@ E2E_CASES+=(key_in_use)
 case_key_in_use() {
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
     write_gbk_line "$APP/Custom.dll" "F5   C:\\windows\\notepad.exe"
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
-    sleep 2
-    press F12
-    insp wait Vantrel 5 visible >/dev/null || fail "main window not shown by F12" || return
-    sleep 0.5
+    start_and_show_main || return
     pick_with_mouse 0 4 || fail "the first chooser's list did not open" || return
     local box texts
     box=$(insp wait 提示 5 visible) || fail "no message titled 提示 after picking F5" || return

@@ -10,12 +10,7 @@ window_rect() {
 case_drag() {
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
     write_gbk_line "$APP/Custom.dll" "F5   C:\\windows\\notepad.exe"
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
-    sleep 2
-    press F12
-    insp wait Vantrel 5 visible >/dev/null || fail "main window not shown by F12" || return
-    sleep 0.5
+    start_and_show_main || return
     local before after x y
     before=$(window_rect)
     read -r x y <<<"$(rect_centre "$(field "$(control_line Static Vantrel)" rect)")"

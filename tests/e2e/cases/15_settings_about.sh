@@ -10,12 +10,7 @@ run_value() {
 
 show_main() {
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
-    sleep 2
-    press F12
-    insp wait Vantrel 5 visible >/dev/null || fail "main window not shown by F12" || return
-    sleep 0.5
+    start_and_show_main || return
 }
 
 case_start_at_log_on() {
