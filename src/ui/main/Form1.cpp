@@ -68,11 +68,12 @@ Form1::Form1(Application& application)
     Timer2.Tick = [this] { Timer2_Timer(); };
 
     // Bottom to top: the skin, then the texts and controls that lie on it.
-    // Tab follows the same order: list, add row, system rows, bottom row.
+    // Tab follows the same order: list, add row, system rows, bottom row,
+    // then the always-on-top toggle and the "功能" tab.
     for (Control* c : std::initializer_list<Control*>{
              &Timer1, &Timer2, &Image14, &Image5, &Image1, &Image15, &Image8, &Image9, &Image16,
              &Image18, &Image17, &Image19, &Image20, &Image21, &cp, &Label13, &Label15, &xt,
-             &help, &Label14, &Label8, &Label5, &Label9, &Label10, &Label11})
+             &help, &Label8, &Label5, &Label9, &Label10, &Label11})
         Add(*c);
     for (Control* c : ProgramFrame.Parts()) Add(*c);
     for (Control* c : SystemFrame.Parts()) Add(*c);
@@ -80,7 +81,7 @@ Form1::Form1(Application& application)
     for (Control* c : std::initializer_list<Control*>{
              &List1, &cmbChooseKey[6], &cmdadd, &cmddelt, &cmbChooseKey[0], &cmbChooseKey[1],
              &cmbChooseKey[2], &cmbChooseKey[3], &cmbChooseKey[4], &cmbChooseKey[5], &cmdApplyt,
-             &cmdgd, &ok1, &cmdcancelt, &wincom, &zt, &Bpt, &Bm, &Bo, &Bauto, &Bef, &win1, &win2,
+             &cmdgd, &ok1, &cmdcancelt, &Label14, &wincom, &zt, &Bpt, &Bm, &Bo, &Bauto, &Bef, &win1, &win2,
              &c1, &c2, &c3, &c4, &c5, &c6, &Check1, &Text4})
         Add(*c);
 }

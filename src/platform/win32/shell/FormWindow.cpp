@@ -221,6 +221,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                    IsWindowEnabled(lastFocus_) && !IsIconic(Handle())) {
             SetFocus(lastFocus_);
             return 0;
+        } else if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) {
+            // First activation: the first control in Tab order, as in a dialog.
+            SetFocus(first);
+            return 0;
         }
         break;
     case WM_CLOSE:
