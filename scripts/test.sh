@@ -6,6 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
+# The exe, the portable zip and the installer the install cases run.
+PACKAGE_NO_BUILD=1 bash "$root/scripts/package.sh"
 status=0
 echo "== unit tests (native)"
 (cd "$root/build/native" && ctest --output-on-failure -j2) || status=1

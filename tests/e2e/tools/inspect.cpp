@@ -19,6 +19,9 @@
 //                                      (& ignored) or "#<id>"
 //   inspect close <title>              post WM_CLOSE to that window
 //   inspect procs [exe name]           running processes; exit 1 if none match
+//   inspect version <file>             the file's version resource: the fixed
+//                                      file and product versions, then one line
+//                                      per translation with its strings
 #include "Utf8Out.h"
 
 #include <windows.h>
@@ -239,6 +242,42 @@ int Procs(const std::wstring& name) {
     return name.empty() || matches > 0 ? 0 : 1;
 }
 
+int Version(const std::wstring& file) {
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    if (size == 0) return Fail(L"no version resource in " + file);
+    std::vector<unsigned char> data(size);
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data())) return Fail(L"cannot read the version of " + file);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
+        return Fail(L"no fixed version in " + file);
+    auto dotted = [](DWORD ms, DWORD ls) {
+        return std::to_wstring(HIWORD(ms)) + L"," + std::to_wstring(LOWORD(ms)) + L"," +
+               std::to_wstring(HIWORD(ls)) + L"," + std::to_wstring(LOWORD(ls));
+    };
+    PrintUtf8(L"file=" + dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS) +
+              L"\tproduct=" + dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS) + L"\n");
+    struct Translation { WORD language, codePage; };
+    Translation* translations = nullptr;
+    if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length))
+        return 0;
+    for (UINT i = 0; i < length / sizeof(Translation); ++i) {
+        wchar_t block[16];
+        swprintf(block, 16, L"%04x%04x", translations[i].language, translations[i].codePage);
+        std::wstring line = L"block=" + std::wstring(block);
+        for (const wchar_t* name : {L"CompanyName", L"ProductName", L"FileVersion", L"ProductVersion", L"FileDescription"}) {
+            std::wstring query = L"\\StringFileInfo\\" + std::wstring(block) + L"\\" + name;
+            wchar_t* value = nullptr;
+            UINT chars = 0;
+            bool found = VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &chars) && value;
+            line += L"\t" + std::wstring(name) + L"=" + (found ? std::wstring(value) : std::wstring());
+        }
+        PrintUtf8(line + L"\n");
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -252,6 +291,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"click" && argc == 4) return Click(arg(2), arg(3));
     if (command == L"close" && argc == 3) return Close(arg(2));
     if (command == L"procs" && argc <= 3) return Procs(arg(2));
+    if (command == L"version" && argc == 3) return Version(arg(2));
     return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
-                L"focus T | click T BUTTON | close T | procs [EXE]");
+                L"focus T | click T BUTTON | close T | procs [EXE] | version FILE");
 }
