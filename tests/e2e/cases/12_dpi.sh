@@ -1,9 +1,10 @@
 # shellcheck shell=bash
-# The main window at 96 and 144 DPI (Wine's LogPixels): 4200 x 6300 twips of
-# client area at the window's DPI, centred on the work area. Each run leaves
-# a picture of the window in build/e2e/shots/main-window-<dpi>dpi.png
-# (scripts/docs-shots.sh copies them to docs/).
-E2E_CASES+=(dpi_96 dpi_144)
+# The main window at 96, 144 and 192 DPI (Wine's LogPixels): 4200 x 6300
+# twips of client area at the window's DPI, centred on the work area. Each run
+# leaves a picture of the window in build/e2e/shots/main-window-<dpi>dpi.png
+# (scripts/docs-shots.sh copies them to docs/). At 192 DPI the window is 840
+# pixels high, so that case runs on a screen of its own, 1600 x 1200.
+E2E_CASES+=(dpi_96 dpi_144 dpi_192)
 
 # Sets the prefix's DPI; takes effect for the next wineserver.
 set_dpi() {
@@ -52,3 +53,23 @@ main_window_at_dpi() {
 
 case_dpi_96() { main_window_at_dpi 96; }
 case_dpi_144() { main_window_at_dpi 144; }
+# Runs the case's prefix on a new Xvfb screen of size $1 until big_screen_end.
+big_screen_begin() {
+    SAVED_DISPLAY=$DISPLAY SAVED_XVFB_PID=$E2E_XVFB_PID
+    e2e_stop_prefix "$PREFIX"
+    e2e_start_xvfb 90 "$1" || return
+    e2e_in_prefix "$PREFIX" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /t REG_SZ /d "$1" /f >/dev/null 2>&1
+}
+big_screen_end() {
+    e2e_stop_prefix "$PREFIX"
+    e2e_stop_xvfb
+    DISPLAY=$SAVED_DISPLAY E2E_XVFB_PID=$SAVED_XVFB_PID
+}
+
+case_dpi_192() {
+    big_screen_begin 1600x1200 || { big_screen_end; fail "no 1600x1200 screen"; return; }
+    main_window_at_dpi 192
+    local status=$?
+    big_screen_end
+    return $status
+}
