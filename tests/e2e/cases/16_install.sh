@@ -4,7 +4,7 @@
 # the case's prefix: files, Start-menu shortcut, Apps entry, the Run value of
 # /AUTOSTART, saving in the installed folder, ending a running Vantrel, and
 # keeping or (with /REMOVEDATA) deleting the user's files.
-E2E_CASES+=(version_resource install_save_uninstall install_autostart_keep_data)
+E2E_CASES+=(version_resource portable_zip install_save_uninstall install_autostart_keep_data)
 
 DIST="$E2E_ROOT/build/dist"
 SETUP="$DIST/Vantrel-2.0.4-setup.exe"
@@ -24,6 +24,33 @@ case_version_resource() {
     grep -qxF "$zh" <<<"$info" || fail "Chinese block wrong or missing: $info" || return
     grep -qxF "$en" <<<"$info" || fail "English block wrong or missing: $info" || return
     (($(grep -c '^block=' <<<"$info") == 2)) || fail "expected two translations: $info" || return
+}
+
+# The zip: the exe, the help and the read-me 说明.txt (GBK name and text,
+# CR LF), nothing else.
+case_portable_zip() {
+    local zip=$DIST/Vantrel-2.0.4-portable.zip
+    [[ -f $zip ]] || fail "no $zip: run scripts/package.sh first" || return
+    local readme want names
+    readme=$(printf '说明.txt' | iconv -f UTF-8 -t GBK)
+    want=$(printf '%s\n' Vantrel.exe help/ help/index.htm help/loading.htm "$readme" | LC_ALL=C sort)
+    names=$(unzip -Z1 "$zip" | LC_ALL=C sort)
+    [[ $names == "$want" ]] || fail "zip holds: $(tr '\n' ' ' <<<"$names" | iconv -f GBK -t UTF-8 -c)" || return
+    local out=$APP/../unzipped
+    rm -rf "$out"
+    unzip -q -d "$out" "$zip" || fail "unzip failed" || return
+    cmp -s "$out/Vantrel.exe" "$VANTREL_EXE" || fail "the zip's Vantrel.exe is not the built one" || return
+    cmp -s "$out/help/index.htm" "$E2E_ROOT/assets/help/index.htm" || fail "help/index.htm differs" || return
+    cmp -s "$out/help/loading.htm" "$E2E_ROOT/assets/help/loading.htm" || fail "help/loading.htm differs" || return
+    local text lines crlf
+    text=$(iconv -f GBK -t UTF-8 <"$out/$readme") || fail "说明.txt is not GBK" || return
+    lines=$(wc -l <"$out/$readme")
+    crlf=$(grep -c $'\r$' "$out/$readme")
+    ((lines > 5 && lines == crlf)) || fail "说明.txt: $crlf of $lines lines end in CR LF" || return
+    local word
+    for word in Vantrel F12 解压 Function.dll Custom.dll 'tools\yy\set1.dll' 随' 'Windows' '启动; do
+        grep -qF "$word" <<<"$text" || fail "说明.txt does not mention $word" || return
+    done
 }
 
 # The value $2 under registry key $1 in the case's prefix (empty if none).
