@@ -66,6 +66,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${COMPANY}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_LANGDLL_ALLLANGUAGES
+!define MUI_LANGDLL_WINDOWTITLE "安装语言 / Installer Language"
+!define MUI_LANGDLL_INFO "请选择安装语言。$\r$\nPlease select a language."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Vantrel.exe"
 
 !insertmacro MUI_PAGE_WELCOME

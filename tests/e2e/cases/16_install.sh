@@ -4,7 +4,7 @@
 # the case's prefix: files, Start-menu shortcut, Apps entry, the Run value of
 # /AUTOSTART, saving in the installed folder, ending a running Vantrel, and
 # keeping or (with /REMOVEDATA) deleting the user's files.
-E2E_CASES+=(version_resource portable_zip install_save_uninstall install_autostart_keep_data)
+E2E_CASES+=(version_resource portable_zip installer_pages install_save_uninstall install_autostart_keep_data)
 
 DIST="$E2E_ROOT/build/dist"
 SETUP="$DIST/Vantrel-2.0.4-setup.exe"
@@ -51,6 +51,32 @@ case_portable_zip() {
     for word in Vantrel F12 解压 Function.dll Custom.dll 'tools\yy\set1.dll' 随' 'Windows' '启动; do
         grep -qF "$word" <<<"$text" || fail "说明.txt does not mention $word" || return
     done
+}
+
+# The installer run by hand: the language dialog offers Chinese first, the
+# pages are Chinese, and cancelling asks and then leaves nothing installed.
+case_installer_pages() {
+    [[ -f $SETUP ]] || fail "no $SETUP: run scripts/package.sh first" || return
+    start_in_prefix "$SETUP"
+    local lang='安装语言 / Installer Language' title='Vantrel 2.0.4 安装'
+    insp wait "$lang" 20 visible >/dev/null || fail "no language dialog titled $lang" || return
+    local texts
+    texts=$(insp texts "$lang")
+    [[ $(field "$(grep -m1 'class=ComboBox' <<<"$texts")" text) == '中文(简体)' ]] ||
+        fail "the language dialog does not offer 中文(简体) first: $(tr '\t\n' ' |' <<<"$texts")" || return
+    insp click "$lang" OK || fail "cannot press OK in the language dialog" || return
+    insp wait "$title" 10 visible >/dev/null || fail "no window titled $title after the language dialog" || return
+    sleep 0.5
+    texts=$(insp texts "$title")
+    grep -q $'text=欢迎使用 Vantrel 2.0.4 安装程序$' <<<"$texts" || fail "no Chinese welcome page: $(tr '\t\n' ' |' <<<"$texts")" || return
+    grep -q $'text=下一步(&N) >$' <<<"$texts" || fail "no 下一步 button" || return
+    e2e_shot welcome
+    insp click "$title" '取消(&C)' || fail "cannot press 取消" || return
+    # The question is a message box with the installer's title, above it.
+    sleep 0.5
+    insp click "$title" '是(&Y)' || fail "no 是 to confirm cancelling: $(insp list | grep 'visible=1' | tr '\t\n' ' |')" || return
+    wait_process_count "$(basename "$SETUP")" 0 10 || fail "the installer still runs after cancelling" || return
+    [[ ! -e $(install_dir) ]] || fail "cancelling left $(install_dir)" || return
 }
 
 # The value $2 under registry key $1 in the case's prefix (empty if none).
