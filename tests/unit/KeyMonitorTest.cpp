@@ -51,6 +51,8 @@ TEST_F(KeyMonitorTest, F12OnlyShowsTheWindowAndWinsOverEntries) {
 
 TEST_F(KeyMonitorTest, AnActionPausesPollingForOneSlowTick) {
     StartWith(L"无", L"F5   C:\\a.txt");
+    EXPECT_EQ(form->Timer1.Interval(), 50u);   // the keys are polled every 50 ms
+    EXPECT_EQ(form->Timer2.Interval(), 500u);  // and held off for half a second
     form->Timer2_Timer();  // the start-up's first half-second has passed
     EXPECT_FALSE(form->Timer2.Enabled());
     Tick(*form, {});

@@ -17,6 +17,8 @@ TEST(VoiceFiles, SwitchStateIsTheLastSmallWholeNumberOfTheFirstLine) {
     EXPECT_EQ(ReadSwitchState(L"1a"), std::nullopt);
     EXPECT_EQ(ReadSwitchState(L"1  x"), 1);     // two blanks: an empty field, skipped
     EXPECT_EQ(ReadSwitchState(L"1 7"), 1);      // out of range: skipped
+    EXPECT_EQ(ReadSwitchState(L"1 3"), 1);      // just past the range: skipped too
+    EXPECT_EQ(ReadSwitchState(L"0 -1"), 0);     // and below it
     EXPECT_EQ(ReadSwitchState(L"1 a1"), 1);     // ends in a digit, no number: skipped
     EXPECT_EQ(ReadSwitchState(L"1 99999999999999999999"), 1);
     EXPECT_EQ(ReadSwitchState(L"0\r1"), 0);     // CR ends the line

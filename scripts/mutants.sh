@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Seeded faults: proof that the native unit tests notice a small slip in the
+# program. Each fault below is one literal replacement of old text by new
+# text in one file under src/. They are applied one at a time: the file is
+# changed, build/native's unit_tests is rebuilt and run, and the file is put
+# back. A fault is "caught" when the build's tests fail, and "SURVIVED" when
+# they all pass; a fault whose old text is not found exactly once is reported
+# as "STALE" (the code moved on: update the fault), one that does not build
+# as "NO BUILD". Every fault is expected to be caught.
+#
+# Run by hand (it is not part of scripts/test.sh; it takes several minutes):
+#   bash scripts/mutants.sh            # every fault
+#   bash scripts/mutants.sh 3 17       # only faults 3 and 17
+# Exits non-zero unless every fault chosen was caught.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build/native
+
+files=() olds=() news=() whats=()
+fault() { files+=("$1"); olds+=("$2"); news+=("$3"); whats+=("$4"); }
+
+# Key table
+fault src/engine/KeyTable.cpp 'static_cast<KeyCode>(0x71 + (i - 1))' 'static_cast<KeyCode>(0x70 + (i - 1))' \
+      'key table: F2 is given the code of F1'
+fault src/engine/KeyTable.cpp 'TrimBlanks(entry.substr(5))' 'TrimBlanks(entry.substr(6))' \
+      'key table: the target starts one character late'
+fault src/engine/KeyTable.cpp 'TrimBlanks(entry.substr(0, 4))' 'TrimBlanks(entry.substr(0, 2))' \
+      'key table: the key name is cut to two characters'
+fault src/engine/KeyTable.cpp 'endsInDigit ? field : kNoKey' 'endsInDigit ? kNoKey : field' \
+      'key table: the chooser shows "无" for a key and the field for anything else'
+fault src/engine/KeyTable.cpp 'if (i) line += L'"','"';' 'if (i) line += L'"';'"';' \
+      'key table: entries are joined with ";"'
+# Key monitor
+fault src/engine/KeyMonitor.cpp 'slot < 6; ++slot' 'slot < 5; ++slot' \
+      'monitor: the start-page slot is never polled'
+fault src/engine/KeyMonitor.cpp 'port.AsyncKeyState(code) < 0' 'port.AsyncKeyState(code) <= 0' \
+      'monitor: a key that is up counts as down'
+fault src/ui/main/Form1_Monitor.cpp $'    Timer1.SetEnabled(false);\n    Timer2.SetEnabled(true);' \
+      $'    Timer2.SetEnabled(true);' 'monitor: polling is not paused after an action'
+fault src/ui/main/Form1.h 'Timer Timer2{L"Timer2", 500};' 'Timer Timer2{L"Timer2", 50};' \
+      'monitor: the pause after an action lasts 50 ms'
+# System actions
+fault src/engine/SystemActions.cpp 'port.ExitWindows(kEwxShutdown);' 'port.ExitWindows(kEwxReboot);' \
+      'system actions: shut down restarts'
+fault src/engine/SystemActions.cpp 'L"set CDAudio door open"' 'L"set CDAudio door closed"' \
+      'system actions: open the CD door closes it'
+fault src/engine/SystemActions.cpp 'if (TrimBlanks(context.startPage).empty()) break;' '' \
+      'system actions: an empty start page is handed to the shell'
+# Save transaction
+fault src/engine/SaveTransaction.cpp 'for (std::size_t k = i; k-- > 0;)' 'for (std::size_t k = i; k-- > 1;)' \
+      'save: the first file is not put back after a later one fails'
+fault src/engine/SaveTransaction.cpp 'if (previous.existed) return port.WriteBytes' 'if (!previous.existed) return port.WriteBytes' \
+      'save: putting back writes what was absent and deletes what existed'
+fault src/engine/SaveTransaction.cpp $'        if (!changes[i].line && !previous[i].existed) continue;\n' '' \
+      'save: a missing file is deleted anyway'
+fault src/engine/SaveTransaction.cpp 'outcome.kind = SaveOutcome::Kind::Mixed;' 'outcome.kind = SaveOutcome::Kind::Unchanged;' \
+      'save: a file that could not be put back is not reported'
+# Voice files and player
+fault src/engine/VoiceFiles.cpp 'text.substr(0, text.find(L'"'\\r'"'))' 'text.substr(0, text.find(L'"'\\n'"'))' \
+      'voice files: the first line ends at LF instead of CR'
+fault src/engine/VoiceFiles.cpp 'if (value > 2) return std::nullopt;' 'if (value > 3) return std::nullopt;' \
+      'voice files: a switch state of 3 is accepted'
+fault src/engine/VoiceFiles.cpp 'EndsInDigit(fields[i]) ? fields[i] : kUnknownVersion' 'EndsInDigit(fields[i]) ? kUnknownVersion : fields[i]' \
+      'voice files: version labels flipped'
+fault src/engine/VoiceKeys.cpp 'std::wstring(L"1234567890")' 'std::wstring(L"0123456789")' \
+      'voice player: 0 is polled before 1 to 9'
+fault src/engine/VoiceKeys.cpp 'wait == 0 ? kSndFilename | kSndAsync : kSndFilename' 'wait == 0 ? kSndFilename : kSndFilename | kSndAsync' \
+      'voice player: sounds play synchronously'
+# Editor
+fault src/ui/main/Form1_Editor.cpp 'if (keyCode == kUpArrow || keyCode == kDownArrow) keyCode = 0;' 'if (keyCode == kUpArrow) keyCode = 0;' \
+      'editor: the down arrow changes a chooser'
+fault src/ui/main/Form1_Editor.cpp 'key != kNoKey && j != index' 'key != kNoKey' \
+      'editor: a chooser clashes with itself'
+fault src/ui/main/Form1_Editor.cpp 'List1.AddItem(key + L"   " + file)' 'List1.AddItem(key + L"  " + file)' \
+      'editor: a new entry has two blanks after its key'
+fault src/ui/main/Form1_Editor.cpp "if (path.find(L',') != std::wstring::npos)" "if (path.find(L';') != std::wstring::npos)" \
+      'editor: a path with a comma is accepted'
+# Chrome
+fault src/ui/main/Form1_Chrome.cpp 'if (!button.Enabled()) return false;' 'if (button.Enabled()) return false;' \
+      'chrome: only disabled buttons react to hover'
+fault src/ui/main/Form1_Chrome.cpp 'b == &cmdgd || b == &ok1 || b == &cmdcancelt' 'b == &cmdgd || b == &ok1' \
+      'chrome: the exit button takes the right mouse button'
+fault src/ui/main/Form1_Chrome.cpp 'if (Check1.Value() == 1) cp.SetPicture(c4.GetPicture());' 'if (Check1.Value() == 1) cp.SetPicture(c3.GetPicture());' \
+      'chrome: the always-on-top box rests with the wrong picture'
+# Tray
+fault src/ui/tray/icon1.cpp 'if (mouseMessage == kWmRButtonDown)' 'if (mouseMessage == kWmRButtonUp)' \
+      'tray: the menu opens on the right button release'
+fault src/ui/tray/icon1.cpp 'goonlook1.SetEnabled(!monitoring);' 'goonlook1.SetEnabled(monitoring);' \
+      'tray: resume is enabled while monitoring'
+fault src/ui/tray/un1.cpp $'app.Unload<icon1>();\n    port.EndProcess();' $'port.EndProcess();\n    app.Unload<icon1>();' \
+      'tray: the process ends before the icon goes'
+fault src/ui/tray/endset01.cpp 'if (Form1* main = app.Find<Form1>()) main->Hide();' '' \
+      'tray: closing the window leaves it shown'
+# Voice window
+fault src/ui/voice/Form4.cpp 'port.WriteLine(switchPath, L"1")' 'port.WriteLine(switchPath, L"1 ")' \
+      'voice window: set1.dll is written with a trailing blank'
+fault src/ui/voice/Form4.cpp 'if (Check1.Value() == 1) ShowVersionPanel(true);' 'if (Check1.Value() == 2) ShowVersionPanel(true);' \
+      'voice window: checking the box does not show the versions'
+fault src/ui/voice/Form4.h 'Timer Timer1{L"Timer1", 55};' 'Timer Timer1{L"Timer1", 50};' \
+      'voice window: the key poll runs every 50 ms'
+# Settings
+fault src/ui/settings/Form2.cpp 'ShowChoice(StartsAtLogOn(port));' 'ShowChoice(!StartsAtLogOn(port));' \
+      'settings: the start-at-log-on choice shows the opposite'
+fault src/ui/settings/StartAtLogOn.cpp $'    if (GetRegString(port, RegRoot::LocalMachine, kRunKey, kRunValue) == command) return true;\n' '' \
+      'settings: the per-user entry is written even when the per-machine one took'
+fault src/system/Registry.cpp 'if (!value || value->type != kRegSz) return {};' 'if (!value) return {};' \
+      'registry: a value of another type is read as text'
+
+chosen=("$@")
+((${#chosen[@]})) || chosen=($(seq 1 ${#files[@]}))
+
+if ! cmake --build "$build" --target unit_tests >/dev/null 2>&1 || ! "$build/tests/unit_tests" --gtest_brief=1 >/dev/null 2>&1; then
+  echo "The unit tests must build and pass before faults are seeded." >&2
+  exit 2
+fi
+
+backup=$(mktemp)
+current=""
+restore() { [[ -n $current ]] && cp "$backup" "$root/$current" && current=""; }
+trap 'restore; rm -f "$backup"; exit 130' INT TERM
+
+caught=0 survived=0 stale=0 broken=0
+for n in "${chosen[@]}"; do
+  i=$((n - 1))
+  file=${files[$i]} old=${olds[$i]} new=${news[$i]}
+  IFS= read -r -d '' text <"$root/$file"
+  rest=${text#*"$old"}
+  if [[ $rest == "$text" || $rest == *"$old"* ]]; then
+    echo "$n STALE     $file: ${whats[$i]} (old text not found exactly once)"
+    stale=$((stale + 1))
+    continue
+  fi
+  cp "$root/$file" "$backup"
+  current=$file
+  printf '%s' "${text%%"$old"*}$new$rest" >"$root/$file"
+  if ! cmake --build "$build" --target unit_tests >/dev/null 2>&1; then
+    verdict="NO BUILD"; broken=$((broken + 1))
+  elif timeout 300 "$build/tests/unit_tests" --gtest_brief=1 >/dev/null 2>&1; then
+    verdict="SURVIVED"; survived=$((survived + 1))
+  else
+    verdict="caught"; caught=$((caught + 1))
+  fi
+  restore
+  echo "$n $verdict  $file: ${whats[$i]}"
+done
+rm -f "$backup"
+trap - INT TERM
+# Leave the build matching the sources again.
+cmake --build "$build" --target unit_tests >/dev/null 2>&1
+echo "$caught caught, $survived survived$( ((stale)) && echo ", $stale stale")$( ((broken)) && echo ", $broken did not build")"
+((survived == 0 && stale == 0 && broken == 0))
