@@ -3,6 +3,8 @@
 // control lets through.
 #include "ShellFixture.h"
 
+#include "DebugOutput.h"
+
 #include <stdexcept>
 
 #include "platform/win32/port/Dpi.h"
@@ -329,13 +331,16 @@ TEST_F(ShellControls, DisabledControlRaisesNoMouseEvents) {
     EXPECT_EQ(form.clicks, 2);
 }
 
-TEST_F(ShellControls, FailingHandlerStopsAtTheShellAndItsChangesStillShow) {
+TEST_F(ShellControls, FailingHandlerStopsAtTheShellTracedAndItsChangesStillShow) {
+    DebugOutput traced;
     form.save.Click = [this] {
         form.caption.SetCaption(L"已改");
         throw std::runtime_error("handler failed");
     };
     SendMessageW(Window(form, form.save), BM_CLICK, 0, 0);
     EXPECT_EQ(win32::WindowText(Window(form, form.caption)), L"已改");
+    EXPECT_NE(traced.Text().find(L"Vantrel: event handler: handler failed"), std::wstring::npos)
+        << traced.Text();
     // The window still answers.
     SendMessageW(Window(form, form.save), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(Window(form, form.save), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
