@@ -58,6 +58,10 @@ struct FontSpec {
 inline const FontSpec kHeadingFont{L"宋体", 9, true, false};
 inline const FontSpec kLinkFont{L"宋体", 9, false, true};
 
+// Link texts: pure blue at rest, pure red under the mouse.
+constexpr Colour kLinkColour{0, 0, 255};
+constexpr Colour kLinkHoverColour{255, 0, 0};
+
 // Assigns a field and counts the change in `revision`; an equal value is no change.
 template <class T, class U>
 void AssignCounted(T& field, U&& value, std::uint64_t& revision) {

@@ -3,7 +3,7 @@
 namespace vantrel {
 
 Form5::Form5(Application& application) : Form(application, L"Form5", L"", {0, 0, 11910, 7995}) {
-    Label1.SetForeColor({0, 0, 255});
+    Label1.SetForeColor(kLinkColour);
     Label1.SetFont(kLinkFont);
     Label1.SetTabStop(true);
     Divider.SetBackColor({128, 128, 128});

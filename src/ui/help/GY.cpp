@@ -5,12 +5,6 @@
 #include "ui/main/Form1.h"
 
 namespace vantrel {
-namespace {
-
-constexpr Colour kBlue{0, 0, 255};
-constexpr Colour kRed{255, 0, 0};
-
-}  // namespace
 
 GY::GY(Application& application) : Form(application, L"GY", L"关于Vantrel", {0, 0, 7110, 4485}) {
     Bpt.SetPicture(&pictures::ButtonNormal);
@@ -21,7 +15,7 @@ GY::GY(Application& application) : Form(application, L"GY", L"关于Vantrel", {0
     Image2.SetPicture(&pictures::AppIcon);
     Title.SetFont(kHeadingFont);
     for (Label* link : {&L1, &Label11}) {
-        link->SetForeColor(kBlue);
+        link->SetForeColor(kLinkColour);
         link->SetFont(kLinkFont);
         link->SetTabStop(true);
     }
@@ -37,11 +31,11 @@ GY::GY(Application& application) : Form(application, L"GY", L"关于Vantrel", {0
 
     // Hover and press feedback; the surroundings put things back.
     Frame2.MouseMove = [this](const MouseArgs&) {
-        L1.SetForeColor(kBlue);
-        Label11.SetForeColor(kBlue);
+        L1.SetForeColor(kLinkColour);
+        Label11.SetForeColor(kLinkColour);
     };
-    L1.MouseMove = [this](const MouseArgs&) { L1.SetForeColor(kRed); };
-    Label11.MouseMove = [this](const MouseArgs&) { Label11.SetForeColor(kRed); };
+    L1.MouseMove = [this](const MouseArgs&) { L1.SetForeColor(kLinkHoverColour); };
+    Label11.MouseMove = [this](const MouseArgs&) { Label11.SetForeColor(kLinkHoverColour); };
     for (ImageButton* b : {&Label15, &Label16, &Label17, &Label9}) {
         b->MouseMove = [this, b](const MouseArgs&) { b->SetPicture(Bm.GetPicture()); };
         b->MouseDown = [this, b](const MouseArgs&) { b->SetPicture(Bo.GetPicture()); };

@@ -5,12 +5,6 @@
 #include "ui/settings/StartAtLogOn.h"
 
 namespace vantrel {
-namespace {
-
-constexpr Colour kBlue{0, 0, 255};
-constexpr Colour kRed{255, 0, 0};
-
-}  // namespace
 
 Form2::Form2(Application& application) : Form(application, L"Form2", L"设置", {0, 0, 5400, 3060}) {
     b1.SetPicture(&pictures::ButtonDefault);
@@ -23,7 +17,7 @@ Form2::Form2(Application& application) : Form(application, L"Form2", L"设置", 
     Combo1.SetText(L"F12");
     Combo1.AddItem(L"F12");
     Combo1.SetTabStop(false);
-    Label3.SetForeColor(kBlue);
+    Label3.SetForeColor(kLinkColour);
     Label3.SetFont(kLinkFont);
 
     y2.Click = [this] { y2_Click(); };
@@ -47,9 +41,9 @@ Form2::Form2(Application& application) : Form(application, L"Form2", L"设置", 
     };
     MouseMove = [this](const MouseArgs&) {
         Image2.SetPicture(b1.GetPicture());
-        Label3.SetForeColor(kBlue);
+        Label3.SetForeColor(kLinkColour);
     };
-    Label3.MouseMove = [this](const MouseArgs&) { Label3.SetForeColor(kRed); };
+    Label3.MouseMove = [this](const MouseArgs&) { Label3.SetForeColor(kLinkHoverColour); };
     Command2.MouseMove = [this](const MouseArgs&) { Image2.SetPicture(b5.GetPicture()); };
     Command2.MouseDown = [this](const MouseArgs&) { Image2.SetPicture(b3.GetPicture()); };
 

@@ -13,7 +13,7 @@ Form4::Form4(Application& application)
                                                       &verdll[1], &sb1, &Label1, &Label3, &Label4,
                                                       &Command2, &Command6})
         c->SetVisible(false);
-    Label4.SetForeColor({0, 0, 255});
+    Label4.SetForeColor(kLinkColour);
     Timer1.SetEnabled(false);
     Timer2.SetEnabled(false);
     Check1.Click = [this] { Check1_Click(); };
