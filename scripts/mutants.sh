@@ -35,6 +35,8 @@ fault src/engine/KeyMonitor.cpp 'slot < 6; ++slot' 'slot < 5; ++slot' \
       'monitor: the start-page slot is never polled'
 fault src/engine/KeyMonitor.cpp 'port.AsyncKeyState(code) < 0' 'port.AsyncKeyState(code) <= 0' \
       'monitor: a key that is up counts as down'
+fault src/engine/KeyMonitor.cpp 'port.AsyncKeyState(code) < 0' '(port.AsyncKeyState(code) & 1)' \
+      'monitor: reads "pressed since the last query" instead of "down now"'
 fault src/ui/main/Form1_Monitor.cpp $'    Timer1.SetEnabled(false);\n    Timer2.SetEnabled(true);' \
       $'    Timer2.SetEnabled(true);' 'monitor: polling is not paused after an action'
 fault src/ui/main/Form1.h 'Timer Timer2{L"Timer2", 500};' 'Timer Timer2{L"Timer2", 50};' \

@@ -18,7 +18,12 @@ std::vector<std::wstring> FakePort::CallsTo(const std::wstring& prefix) const {
 
 std::int16_t FakePort::AsyncKeyState(int virtualKey) {
     keyQueries.push_back(virtualKey);
-    return keysDown.count(virtualKey) ? static_cast<std::int16_t>(0x8001) : 0;
+    const bool down = keysDown.count(virtualKey) != 0;
+    const bool wentDown = tappedSinceQuery.erase(virtualKey) != 0 ||
+                          (down && downAtLastQuery.count(virtualKey) == 0);
+    if (down) downAtLastQuery.insert(virtualKey);
+    else downAtLastQuery.erase(virtualKey);
+    return static_cast<std::int16_t>((down ? 0x8000 : 0) | (wentDown ? 0x0001 : 0));
 }
 
 void FakePort::ShellExecute(WindowHandle owner, const std::wstring& operation,

@@ -29,7 +29,17 @@ public:
     int messageAnswer = kIdOk;
 
     // Scripted world.
+    // Keys held now. GetAsyncKeyState's answer is built as the system builds
+    // it: the high bit while a key is down, the low bit when it went down
+    // since the previous query of that key (a held key shows it once).
     std::set<int> keysDown;
+    // Holds exactly these keys from now on; a key that goes down here shows
+    // the low bit at its next query even when it is up again by then.
+    void HoldKeys(std::set<int> keys) {
+        for (int key : keys)
+            if (!keysDown.count(key)) tappedSinceQuery.insert(key);
+        keysDown = std::move(keys);
+    }
     std::wstring folder = L"C:\\Vantrel";
     bool anotherInstance = false;
     bool exitWindowsResult = true;
@@ -120,6 +130,7 @@ public:
     void DeleteTrayIcon() override;
 
 private:
+    std::set<int> downAtLastQuery, tappedSinceQuery;
     void Record(std::wstring call) {
         calls.push_back(call);
         if (during) during(call);

@@ -21,9 +21,9 @@ protected:
     Form1& Start() { return app.Get<Form1>(); }
     // Holds the keys down for one tick of the key monitor.
     void Tick(Form1& form, std::set<int> keys) {
-        port.keysDown = std::move(keys);
+        port.HoldKeys(std::move(keys));
         form.Timer1_Timer();
-        port.keysDown.clear();
+        port.HoldKeys({});
     }
     // The shell call that launches a target from the main window.
     std::wstring Launch(const Form1& form, const std::wstring& target) const {

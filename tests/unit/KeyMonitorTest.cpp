@@ -114,6 +114,26 @@ TEST_F(KeyMonitorTest, UnsavedEditsDoNotChangeWhatFires) {
     EXPECT_EQ(port.calls, (std::vector<std::wstring>{Launch(*form, L"C:\\new.txt")}));
 }
 
+TEST_F(KeyMonitorTest, OnlyAKeyDownNowCountsNotOnePressedSinceTheLastPoll) {
+    StartWith(L"无,F2,无,无,无,无,无", L"F5   C:\\a.txt");
+    form->Timer2_Timer();
+    // F5 held through the half-second pause fires again at the next poll,
+    // though the system no longer reports it as newly pressed.
+    port.HoldKeys({kF5});
+    form->Timer1_Timer();
+    form->Timer2_Timer();
+    form->Timer1_Timer();
+    EXPECT_EQ(port.CallsTo(L"ShellExecute").size(), 2u);
+    form->Timer2_Timer();
+    // Keys pressed and released between two polls fire nothing.
+    port.HoldKeys({kF2, kF12, kF5});
+    port.HoldKeys({});
+    port.calls.clear();
+    form->Timer1_Timer();
+    EXPECT_TRUE(port.calls.empty());
+    EXPECT_FALSE(form->Visible());
+}
+
 TEST_F(KeyMonitorTest, PausedMonitoringFiresNothing) {
     StartWith(L"无", L"F5   C:\\a.txt");
     app.Unload(*form);

@@ -202,7 +202,7 @@ protected:
     }
     // Runs the clock to `until` with `keys` held.
     void Run(long until, std::set<int> keys) {
-        port.keysDown = std::move(keys);
+        port.HoldKeys(std::move(keys));
         for (; now < until; ++now) {
             Timer* timers[] = {&form->Timer1, &form->Timer2};
             long* due[] = {&due1, &due2};
