@@ -146,6 +146,9 @@ public:
     virtual bool AnotherInstanceRunning() = 0;
     // Ends the process at once (ExitProcess). The fake records it and returns.
     virtual void EndProcess() = 0;
+    // Traces the exception being handled (call it only inside a catch block),
+    // saying where it was caught, for a debugger to show.
+    virtual void TraceCaughtException(const wchar_t* where) noexcept = 0;
 
     // Modal user interaction; owner 0 means no owner window.
     virtual int MessageBox(WindowHandle owner, const std::wstring& text,

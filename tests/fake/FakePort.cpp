@@ -1,5 +1,7 @@
 #include "fake/FakePort.h"
 
+#include <stdexcept>
+
 #include "fake/GbkCodec.h"
 #include "platform/TextLines.h"
 
@@ -76,9 +78,17 @@ void FakePort::RegDelete(RegRoot root, const std::wstring& subKey, const std::ws
     registry.erase({root, KeyPath(subKey), valueName});
 }
 
-bool FakePort::FileExists(const std::wstring& path) { return files.count(path) > 0; }
+void FakePort::ThrowIfScripted(const std::wstring& path) const {
+    if (throwingPaths.count(path)) throw std::runtime_error("scripted failure");
+}
+
+bool FakePort::FileExists(const std::wstring& path) {
+    ThrowIfScripted(path);
+    return files.count(path) > 0;
+}
 
 std::optional<std::vector<std::wstring>> FakePort::ReadLines(const std::wstring& path) {
+    ThrowIfScripted(path);
     auto it = files.find(path);
     if (it == files.end() || unreadable.count(path)) return std::nullopt;
     std::vector<std::wstring> lines;
@@ -102,6 +112,17 @@ IoResult FakePort::RemoveFile(const std::wstring& path) {
     return IoResult::Ok();
 }
 
+void FakePort::TraceCaughtException(const wchar_t* where) noexcept {
+    std::wstring what = L"unknown";
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        what.assign(e.what(), e.what() + std::char_traits<char>::length(e.what()));
+    } catch (...) {
+    }
+    Record(L"Trace(" + std::wstring(where) + L": " + what + L")");
+}
+
 void FakePort::EndProcess() {
     Record(L"EndProcess()");
     ended = true;
@@ -119,6 +140,7 @@ void FakePort::SetTopmost(WindowHandle window, bool topmost) {
 }
 
 std::optional<std::string> FakePort::ReadBytes(const std::wstring& path) {
+    ThrowIfScripted(path);
     auto it = files.find(path);
     if (it == files.end() || unreadable.count(path)) return std::nullopt;
     return it->second;

@@ -106,6 +106,10 @@ public:
     std::wstring ProgramFolder() override { return folder; }
     bool AnotherInstanceRunning() override { return anotherInstance; }
     void EndProcess() override;
+    // Recorded as "Trace(<where>: <what>)".
+    void TraceCaughtException(const wchar_t* where) noexcept override;
+    // Reads and existence checks of these paths throw, as a failing system call would.
+    std::set<std::wstring> throwingPaths;
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
@@ -130,6 +134,7 @@ public:
     void DeleteTrayIcon() override;
 
 private:
+    void ThrowIfScripted(const std::wstring& path) const;
     std::set<int> downAtLastQuery, tappedSinceQuery;
     void Record(std::wstring call) {
         calls.push_back(call);

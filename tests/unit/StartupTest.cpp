@@ -141,5 +141,43 @@ TEST_F(StartupTest, ReadsTheBrowserStartPageOnEveryLoad) {
     EXPECT_EQ(form.Text4.Text(), L"");
 }
 
+TEST_F(StartupTest, AStepThatThrowsIsTracedAndTheStartGoesOn) {
+    port.registry[{RegRoot::CurrentUser, L"Software\\Microsoft\\Internet Explorer\\Main",
+                   L"Start Page"}] = RegValue{kRegSz, L"http://a.cn/"};
+    port.PutText(L"\\Custom.dll", L"F5   C:\\a.txt");
+    port.PutText(L"\\Function.dll", L"F2");
+    port.PutText(L"\\tools\\yy\\set1.dll", L"1");
+    port.throwingPaths = {L"C:\\Vantrel\\Function.dll", L"C:\\Vantrel\\tools\\yy\\set1.dll"};
+    Form1& form = Start();
+    EXPECT_EQ(port.CallsTo(L"Trace("),
+              (std::vector<std::wstring>{L"Trace(start-up: Function.dll: scripted failure)",
+                                         L"Trace(start-up: voice keys: scripted failure)",
+                                         L"Trace(start-up: greeting: scripted failure)"}));
+    // The steps after each failure still ran.
+    EXPECT_EQ(form.List1.ListCount(), 1);
+    EXPECT_EQ(form.Text4.Text(), L"http://a.cn/");
+    EXPECT_FALSE(app.IsLoaded<Form4>());
+    EXPECT_TRUE(form.Timer1.Enabled() || form.Timer2.Enabled());
+    EXPECT_EQ(form.cmbChooseKey[0].Text(), L"无");
+
+    // In a tick, one launch that throws does not stop the next one.
+    form.Timer2_Timer();
+    port.PutText(L"\\Custom.dll", L"F5   C:\\a.txt,F5   C:\\b.txt");
+    port.throwingPaths.clear();
+    form.Form_Load();
+    form.Timer2_Timer();
+    int launches = 0;
+    port.during = [&](const std::wstring& call) {
+        if (call.rfind(L"ShellExecute", 0) == 0 && launches++ == 0) throw std::runtime_error("busy");
+    };
+    Tick(form, {kF5});
+    port.during = nullptr;
+    EXPECT_EQ(launches, 2);
+    EXPECT_EQ(port.CallsTo(L"Trace(key"),
+              (std::vector<std::wstring>{L"Trace(key monitor: launch: busy)"}));
+    EXPECT_EQ(port.calls.back(), Launch(form, L"C:\\b.txt"));
+    EXPECT_FALSE(form.Timer1.Enabled());
+}
+
 }  // namespace
 }  // namespace vantrel::testing

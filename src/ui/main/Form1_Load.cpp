@@ -4,6 +4,7 @@
 #include "engine/KeyTable.h"
 #include "system/Registry.h"
 #include "ui/forms/Pictures.h"
+#include "ui/forms/Steps.h"
 #include "ui/main/Form1.h"
 #include "ui/main/WindowLook.h"
 #include "ui/tray/frmMenuForm.h"
@@ -23,37 +24,43 @@ void Form1::Form_Load() {
         return;
     }
 
-    app.Get<frmMenuForm>();
-    ApplyWindowLook(*this);
-    app.Get<icon1>().Hide();
-    Check1.SetValue(1);
-
-    for (auto& chooser : cmbChooseKey) {
-        if (!chooser.Text().empty()) continue;
-        chooser.SetText(kNoKey);
-        for (auto& name : ChooserKeyNames()) chooser.AddItem(name);
-    }
-
-    LoadFunctionKeys();
-    LoadEntries();
-
-    cmdApplyt.SetEnabled(false);
-    cmdApply.SetPicture(Bef.GetPicture());
-    cmdOk.SetPicture(Bauto.GetPicture());
-    cmddelt.SetEnabled(false);
-    cmddel.SetPicture(Bef.GetPicture());
-
-    if (port.FileExists(DataPath(L"\\tools\\yy\\set1.dll"))) app.Get<Form4>().Hide();
-
-    zt.SetCaption(L"");
-    Text4.SetText(GetRegString(port, RegRoot::CurrentUser,
-                               L"Software\\Microsoft\\Internet Explorer\\Main", L"Start Page"));
-
-    if (!port.FileExists(DataPath(kFunctionFile)) && !port.FileExists(DataPath(kCustomFile))) {
+    // Every later step is skipped when it fails and the start goes on: an
+    // unreadable file or a missing value leaves its defaults.
+    RunStep(port, L"start-up: splash form", [&] { app.Get<frmMenuForm>(); });
+    RunStep(port, L"start-up: window look", [&] { ApplyWindowLook(*this); });
+    RunStep(port, L"start-up: tray icon", [&] { app.Get<icon1>().Hide(); });
+    RunStep(port, L"start-up: always on top", [&] { Check1.SetValue(1); });
+    RunStep(port, L"start-up: key choosers", [&] {
+        for (auto& chooser : cmbChooseKey) {
+            if (!chooser.Text().empty()) continue;
+            chooser.SetText(kNoKey);
+            for (auto& name : ChooserKeyNames()) chooser.AddItem(name);
+        }
+    });
+    RunStep(port, L"start-up: Function.dll", [&] { LoadFunctionKeys(); });
+    RunStep(port, L"start-up: Custom.dll", [&] { LoadEntries(); });
+    RunStep(port, L"start-up: buttons", [&] {
+        cmdApplyt.SetEnabled(false);
+        cmdApply.SetPicture(Bef.GetPicture());
+        cmdOk.SetPicture(Bauto.GetPicture());
+        cmddelt.SetEnabled(false);
+        cmddel.SetPicture(Bef.GetPicture());
+    });
+    RunStep(port, L"start-up: voice keys", [&] {
+        if (port.FileExists(DataPath(L"\\tools\\yy\\set1.dll"))) app.Get<Form4>().Hide();
+    });
+    RunStep(port, L"start-up: status line", [&] { zt.SetCaption(L""); });
+    RunStep(port, L"start-up: start page", [&] {
+        Text4.SetText(GetRegString(port, RegRoot::CurrentUser,
+                                   L"Software\\Microsoft\\Internet Explorer\\Main", L"Start Page"));
+    });
+    RunStep(port, L"start-up: greeting", [&] {
+        if (port.FileExists(DataPath(kFunctionFile)) || port.FileExists(DataPath(kCustomFile)))
+            return;
         Show();
         port.MessageBox(hWnd(), L"第一次启动，请配置，然后按“保存”", L"第一次启动",
                         MbOk | MbIconInformation);
-    }
+    });
 }
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 // fire again and again.
 #include "engine/KeyMonitor.h"
 #include "engine/SystemActions.h"
+#include "ui/forms/Steps.h"
 #include "ui/main/Form1.h"
 
 namespace vantrel {
@@ -25,9 +26,12 @@ void Form1::Timer1_Timer() {
         break;
     case TickDecision::Kind::Launch: {
         const auto folder = port.ProgramFolder();
+        // One launch that fails does not keep the others from starting.
         for (auto i : decision.entries)
-            port.ShellExecute(hWnd(), L"Open", EntryTarget(table_.EntryTexts[i]), L"", folder,
-                              kSwShowNormal);
+            RunStep(port, L"key monitor: launch", [&] {
+                port.ShellExecute(hWnd(), L"Open", EntryTarget(table_.EntryTexts[i]), L"", folder,
+                                  kSwShowNormal);
+            });
         break;
     }
     }

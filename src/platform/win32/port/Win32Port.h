@@ -52,6 +52,7 @@ public:
     std::wstring ProgramFolder() override;
     bool AnotherInstanceRunning() override;
     void EndProcess() override;
+    void TraceCaughtException(const wchar_t* where) noexcept override;
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;

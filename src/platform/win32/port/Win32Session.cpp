@@ -1,6 +1,7 @@
 // The process and the Windows session: single instance, program folder,
 // ending the process, ending the session.
 #include "platform/win32/port/Handles.h"
+#include "platform/win32/port/Trace.h"
 #include "platform/win32/port/Win32Port.h"
 
 namespace vantrel::win32 {
@@ -42,6 +43,10 @@ bool Win32Port::AnotherInstanceRunning() {
 }
 
 void Win32Port::EndProcess() { ::ExitProcess(0); }
+
+void Win32Port::TraceCaughtException(const wchar_t* where) noexcept {
+    win32::TraceCaughtException(where);
+}
 
 std::wstring Win32Port::ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
