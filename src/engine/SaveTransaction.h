@@ -1,6 +1,8 @@
-// Replacing several files as one: either every file takes its new content or
-// every file keeps the bytes it had. Each file is replaced atomically by the
-// port; when a later one fails, the earlier ones are put back.
+// Replacing several files in one folder as one: either every file takes its
+// new content or every file keeps the bytes it had. The new contents are
+// staged beside the files and a journal records the swap before it starts, so
+// a process killed half-way leaves work the next start finishes; when a swap
+// fails, the files already swapped are put back.
 #pragma once
 
 #include <optional>
@@ -27,6 +29,11 @@ struct SaveOutcome {
     std::wstring stuckPath;   // with Mixed: the file left with its new content
 };
 
+// Every change's path must lie in the same folder.
 SaveOutcome ReplaceTogether(Port& port, const std::vector<FileChange>& changes);
+
+// The folder and the file name of a path.
+std::wstring FolderOf(const std::wstring& path);
+std::wstring NameOf(const std::wstring& path);
 
 }  // namespace vantrel

@@ -135,6 +135,10 @@ public:
     virtual std::optional<std::string> ReadBytes(const std::wstring& path) = 0;
     // Replaces the file atomically with exactly these bytes.
     virtual IoResult WriteBytes(const std::wstring& path, const std::string& bytes) = 0;
+    // Puts the file `from` in the place of `to` in one step. An existing `to`
+    // is replaced, keeping its attributes and security; a read-only one is
+    // refused. On failure both files are left as they were.
+    virtual IoResult MoveFileOver(const std::wstring& from, const std::wstring& to) = 0;
     // Whether the text survives the files' code page (GBK) unchanged.
     virtual bool CanStore(const std::wstring& text) = 0;
 

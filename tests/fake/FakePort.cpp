@@ -105,6 +105,16 @@ IoResult FakePort::WriteLine(const std::wstring& path, const std::wstring& line)
     return IoResult::Ok();
 }
 
+IoResult FakePort::MoveFileOver(const std::wstring& from, const std::wstring& to) {
+    Record(L"MoveFileOver(" + from + L"," + to + L")");
+    auto it = files.find(from);
+    if (it == files.end()) return IoResult::Fail(L"找不到文件");
+    if (unwritable.count(to)) return IoResult::Fail(L"没有写入权限");
+    files[to] = std::move(it->second);
+    files.erase(from);
+    return IoResult::Ok();
+}
+
 IoResult FakePort::RemoveFile(const std::wstring& path) {
     Record(L"RemoveFile(" + path + L")");
     if (unwritable.count(path)) return IoResult::Fail(L"没有写入权限");

@@ -108,6 +108,7 @@ public:
     void EndProcess() override;
     // Recorded as "Trace(<where>: <what>)".
     void TraceCaughtException(const wchar_t* where) noexcept override;
+    IoResult MoveFileOver(const std::wstring& from, const std::wstring& to) override;
     // Reads and existence checks of these paths throw, as a failing system call would.
     std::set<std::wstring> throwingPaths;
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,

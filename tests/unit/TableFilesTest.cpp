@@ -75,7 +75,7 @@ TEST_F(TableFilesTest, SavingAnEmptyListDeletesCustomDll) {
     // With neither list nor file, nothing is written or deleted.
     port.calls.clear();
     form.cmdApplyt_Click();
-    EXPECT_TRUE(port.CallsTo(L"RemoveFile").empty());
+    EXPECT_TRUE(port.CallsTo(L"RemoveFile(" + port.Path(L"\\Custom.dll")).empty());
     EXPECT_FALSE(port.Has(L"\\Custom.dll"));
 }
 
@@ -182,7 +182,8 @@ TEST_F(FailedSaveTest, WhenNothingCanBePutBackTheMonitorFollowsTheDiskAndTheUser
     const auto functionPath = port.Path(L"\\Function.dll");
     port.unwritable.insert(port.Path(L"\\Custom.dll"));
     port.during = [&](const std::wstring& call) {
-        if (call.find(L"Custom.dll") != std::wstring::npos) port.unwritable.insert(functionPath);
+        if (call.rfind(L"MoveFileOver(" + port.Path(L"\\Custom.dll.new"), 0) == 0)
+            port.unwritable.insert(functionPath);
     };
     form->cmdApplyt_Click();
     ASSERT_EQ(port.messages.size(), 1u);

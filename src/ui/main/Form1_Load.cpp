@@ -2,6 +2,8 @@
 // window after every save and on a new window after a pause, so every step is
 // harmless to repeat.
 #include "engine/KeyTable.h"
+#include "engine/SaveJournal.h"
+#include "engine/SaveTransaction.h"
 #include "system/Registry.h"
 #include "ui/forms/Pictures.h"
 #include "ui/forms/Steps.h"
@@ -36,6 +38,10 @@ void Form1::Form_Load() {
             chooser.SetText(kNoKey);
             for (auto& name : ChooserKeyNames()) chooser.AddItem(name);
         }
+    });
+    RunStep(port, L"start-up: interrupted save", [&] {
+        const std::wstring function = DataPath(kFunctionFile), custom = DataPath(kCustomFile);
+        FinishInterruptedSave(port, FolderOf(function), {NameOf(function), NameOf(custom)});
     });
     RunStep(port, L"start-up: Function.dll", [&] { LoadFunctionKeys(); });
     RunStep(port, L"start-up: Custom.dll", [&] { LoadEntries(); });

@@ -81,6 +81,11 @@ DWORD ReplaceError(const std::wstring& path, DWORD error) {
     return error;
 }
 
+bool IsReadOnly(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 bool Win32Port::FileExists(const std::wstring& path) {
@@ -118,25 +123,37 @@ IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line
 }
 
 IoResult Win32Port::WriteBytes(const std::wstring& path, const std::string& bytes) {
-    // Replacing a read-only file would succeed on some systems; its owner
-    // asked for it to stay as it is.
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
-
+    if (IsReadOnly(path)) return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
     const std::wstring tempPath = path + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
     if (!WriteTempFile(tempPath, bytes)) {
         const DWORD error = ::GetLastError();
         ::DeleteFileW(tempPath.c_str());
         return IoResult::Fail(FileErrorReason(error));
     }
-    if (!::MoveFileExW(tempPath.c_str(), path.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = ReplaceError(path, ::GetLastError());
-        ::DeleteFileW(tempPath.c_str());
-        return IoResult::Fail(FileErrorReason(error));
+    const IoResult moved = MoveFileOver(tempPath, path);
+    if (!moved.ok) ::DeleteFileW(tempPath.c_str());
+    return moved;
+}
+
+IoResult Win32Port::MoveFileOver(const std::wstring& from, const std::wstring& to) {
+    // Replacing a read-only file would succeed on some systems; its owner
+    // asked for it to stay as it is.
+    if (IsReadOnly(to)) return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
+    // ReplaceFile keeps what the user or an administrator set on the file
+    // (attributes, security); a rename would give it the new file's.
+    if (::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr))
+        return IoResult::Ok();
+    DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND && ::GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        // Nothing to replace yet: a plain move creates it.
+        if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return IoResult::Ok();
+        error = ::GetLastError();
     }
-    return IoResult::Ok();
+    // "Could not remove the file being replaced" is what a file held open
+    // without sharing gives.
+    if (error == ERROR_UNABLE_TO_REMOVE_REPLACED) error = ERROR_ACCESS_DENIED;
+    return IoResult::Fail(FileErrorReason(ReplaceError(to, error)));
 }
 
 bool Win32Port::CanStore(const std::wstring& text) { return RoundTripsGbk(text); }

@@ -48,6 +48,7 @@ public:
     std::optional<std::wstring> ReadText(const std::wstring& path) override;
     void PlaySound(const std::wstring& file, unsigned flags) override;
     IoResult WriteBytes(const std::wstring& path, const std::string& bytes) override;
+    IoResult MoveFileOver(const std::wstring& from, const std::wstring& to) override;
     bool CanStore(const std::wstring& text) override;
     std::wstring ProgramFolder() override;
     bool AnotherInstanceRunning() override;
