@@ -85,8 +85,11 @@ JournalResult CarryOut(Port& port, const std::wstring& folder, const Journal& jo
 void RemoveStaged(Port& port, const std::wstring& folder, const std::vector<std::wstring>& names) {
     for (const auto& name : names) {
         const std::wstring target = InFolder(folder, name);
-        for (const wchar_t* suffix : {kNewSuffix, kOldSuffix})
-            if (port.FileExists(target + suffix)) port.RemoveFile(target + suffix);
+        // The staged contents, and what writes cut short left behind.
+        const std::wstring newer = target + kNewSuffix, older = target + kOldSuffix;
+        for (const std::wstring& path : {newer, older, newer + kWriteTempSuffix,
+                                         older + kWriteTempSuffix, target + kWriteTempSuffix})
+            if (port.FileExists(path)) port.RemoveFile(path);
     }
 }
 
@@ -101,6 +104,8 @@ bool FinishInterruptedSave(Port& port, const std::wstring& folder,
         if (journal && !CarryOut(port, folder, *journal).io.ok) return false;
         if (!port.RemoveFile(journalPath).ok) return false;
     }
+    // A record whose own write was cut short.
+    if (port.FileExists(journalPath + kWriteTempSuffix)) port.RemoveFile(journalPath + kWriteTempSuffix);
     RemoveStaged(port, folder, names);
     return true;
 }

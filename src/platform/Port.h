@@ -81,6 +81,9 @@ constexpr unsigned kSndFilename = 0x20000;
 constexpr unsigned kEwxShutdown = 1;
 constexpr unsigned kEwxReboot = 2;
 
+// What a write stages its bytes in, beside the file it replaces.
+inline constexpr wchar_t kWriteTempSuffix[] = L".tmp";
+
 class Port {
 public:
     virtual ~Port() = default;
@@ -133,7 +136,9 @@ public:
     virtual std::optional<std::wstring> ReadText(const std::wstring& path) = 0;
     // A file's bytes exactly as stored; nothing when it cannot be read.
     virtual std::optional<std::string> ReadBytes(const std::wstring& path) = 0;
-    // Replaces the file atomically with exactly these bytes.
+    // Replaces the file atomically with exactly these bytes. They are first
+    // written to the file's name plus kWriteTempSuffix; a process killed
+    // meanwhile leaves that file, which the next write of the file reuses.
     virtual IoResult WriteBytes(const std::wstring& path, const std::string& bytes) = 0;
     // Puts the file `from` in the place of `to` in one step. An existing `to`
     // is replaced, keeping its attributes and security; a read-only one is

@@ -8,6 +8,8 @@
 #include "platform/win32/port/Handles.h"
 #include "platform/win32/port/Win32Port.h"
 
+#include <sddl.h>
+
 namespace vantrel::win32 {
 namespace {
 
@@ -17,6 +19,33 @@ using test::WriteRaw;
 
 const std::wstring kChinese = L"无F5记事本";
 const std::string kChineseGbk = "\xCE\xDE" "F5" "\xBC\xC7\xCA\xC2\xB1\xBE";
+// The file's DACL in SDDL, or nothing when it cannot be read.
+std::wstring DaclOf(const std::wstring& path) {
+    DWORD size = 0;
+    ::GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::vector<unsigned char> buffer(size ? size : 1);
+    if (!::GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, buffer.data(), size, &size))
+        return L"";
+    wchar_t* text = nullptr;
+    if (!::ConvertSecurityDescriptorToStringSecurityDescriptorW(buffer.data(), SDDL_REVISION_1,
+                                                                DACL_SECURITY_INFORMATION, &text,
+                                                                nullptr))
+        return L"";
+    std::wstring dacl = text;
+    ::LocalFree(text);
+    return dacl;
+}
+
+bool SetDacl(const std::wstring& path, const wchar_t* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
+                                                                nullptr))
+        return false;
+    const BOOL set = ::SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor);
+    ::LocalFree(descriptor);
+    return set;
+}
+
 const std::wstring kReadOnlyReason = L"没有写入权限（文件或文件夹只读，或被拒绝访问）";
 
 TEST(Codec, ChineseEncodesToGbkBytesAndBack) {
@@ -69,6 +98,23 @@ TEST_F(Write, ReplacesTheWholeOldFileAndLeavesNoTemporaryFile) {
     WriteRaw(target, "a much longer old line\r\nand a second one\r\n");
     ASSERT_TRUE(port.WriteLine(target, L"").ok);
     EXPECT_EQ(ReadRaw(target), "\r\n");
+    EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
+}
+
+TEST_F(Write, ReplacedFileKeepsItsAttributesAndSecurity) {
+    WriteRaw(target, "old\r\n");
+    const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(::SetFileAttributesW(target.c_str(), marks));
+    if ((::GetFileAttributesW(target.c_str()) & marks) != marks)
+        GTEST_SKIP() << "this file system does not keep the attributes";
+    const wchar_t* kDacl = L"D:P(A;;FA;;;WD)(A;;FR;;;BU)";
+    const bool keepsSecurity = SetDacl(target, kDacl) && DaclOf(target) == kDacl;
+    if (!keepsSecurity) std::printf("this file system keeps no access lists: not checked\n");
+
+    ASSERT_TRUE(port.WriteLine(target, L"new").ok);
+    EXPECT_EQ(ReadRaw(target), "new\r\n");
+    EXPECT_EQ(::GetFileAttributesW(target.c_str()) & marks, marks);
+    if (keepsSecurity) EXPECT_EQ(DaclOf(target), kDacl);
     EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
 }
 

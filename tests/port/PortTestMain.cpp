@@ -6,6 +6,7 @@
 
 #include <cwchar>
 
+#include "SaveKillChild.h"
 #include "SessionChild.h"
 #include "platform/win32/port/Win32Port.h"
 
@@ -15,6 +16,8 @@ int wmain(int argc, wchar_t** argv) {
         return port.AnotherInstanceRunning() ? vantrel::test::kChildSawAnother
                                              : vantrel::test::kChildSawNone;
     }
+    if (argc == 4 && std::wcscmp(argv[1], vantrel::test::kChildSaveLoopFlag) == 0)
+        return vantrel::test::RunSaveLoop(argv[2], argv[3]);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

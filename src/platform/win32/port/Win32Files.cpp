@@ -1,6 +1,7 @@
 // Files: existence, reading lines or bytes, atomic replacement, deletion.
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "platform/TextLines.h"
 #include "platform/win32/port/FileErrors.h"
@@ -81,6 +82,25 @@ DWORD ReplaceError(const std::wstring& path, DWORD error) {
     return error;
 }
 
+// Gives `replacement` what the user or an administrator set on `target`,
+// its attributes and its access list, which a rename alone would lose. What
+// cannot be carried over is left at the folder's defaults.
+void CarryOverSettings(const std::wstring& target, const std::wstring& replacement) {
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    ::SetFileAttributesW(replacement.c_str(), (attributes & kept) ? (attributes & kept)
+                                                                    : FILE_ATTRIBUTE_NORMAL);
+    DWORD size = 0;
+    ::GetFileSecurityW(target.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    if (size == 0) return;
+    std::vector<unsigned char> descriptor(size);
+    if (::GetFileSecurityW(target.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size,
+                           &size))
+        ::SetFileSecurityW(replacement.c_str(), DACL_SECURITY_INFORMATION, descriptor.data());
+}
+
 bool IsReadOnly(const std::wstring& path) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
@@ -124,7 +144,7 @@ IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line
 
 IoResult Win32Port::WriteBytes(const std::wstring& path, const std::string& bytes) {
     if (IsReadOnly(path)) return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
-    const std::wstring tempPath = path + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
+    const std::wstring tempPath = path + kWriteTempSuffix;
     if (!WriteTempFile(tempPath, bytes)) {
         const DWORD error = ::GetLastError();
         ::DeleteFileW(tempPath.c_str());
@@ -139,21 +159,12 @@ IoResult Win32Port::MoveFileOver(const std::wstring& from, const std::wstring& t
     // Replacing a read-only file would succeed on some systems; its owner
     // asked for it to stay as it is.
     if (IsReadOnly(to)) return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
-    // ReplaceFile keeps what the user or an administrator set on the file
-    // (attributes, security); a rename would give it the new file's.
-    if (::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                       nullptr))
+    CarryOverSettings(to, from);
+    // A rename is the one step that cannot be cut in half: the file is the
+    // old one or the new one, and nothing is left beside it.
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return IoResult::Ok();
-    DWORD error = ::GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND && ::GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        // Nothing to replace yet: a plain move creates it.
-        if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return IoResult::Ok();
-        error = ::GetLastError();
-    }
-    // "Could not remove the file being replaced" is what a file held open
-    // without sharing gives.
-    if (error == ERROR_UNABLE_TO_REMOVE_REPLACED) error = ERROR_ACCESS_DENIED;
-    return IoResult::Fail(FileErrorReason(ReplaceError(to, error)));
+    return IoResult::Fail(FileErrorReason(ReplaceError(to, ::GetLastError())));
 }
 
 bool Win32Port::CanStore(const std::wstring& text) { return RoundTripsGbk(text); }
