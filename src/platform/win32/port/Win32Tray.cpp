@@ -26,8 +26,11 @@ NOTIFYICONDATAW IconData(HWND window) {
 }  // namespace
 
 TrayIcon::TrayIcon(std::wstring tip, EventHandler onEvent,
-                   std::function<void(const std::function<void()>&)> run)
-    : tip_(std::move(tip)), onEvent_(std::move(onEvent)), run_(std::move(run)) {
+                   std::function<void(const std::function<void()>&)> run, Notifier notify)
+    : tip_(std::move(tip)),
+      onEvent_(std::move(onEvent)),
+      run_(std::move(run)),
+      notify_(std::move(notify)) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -64,8 +67,8 @@ bool TrayIcon::Add() {
     std::wcsncpy(data.szTip, tip_.c_str(), std::size(data.szTip) - 1);
     // An icon that is still there (the taskbar was only re-created for
     // another reason) is replaced, not doubled.
-    ::Shell_NotifyIconW(NIM_DELETE, &data);
-    shown_ = ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    notify_(NIM_DELETE, &data);
+    shown_ = notify_(NIM_ADD, &data) != FALSE;
     return shown_;
 }
 
@@ -73,7 +76,7 @@ void TrayIcon::Remove() {
     if (!window_) return;
     ::KillTimer(window_.get(), kRetryTimer);
     NOTIFYICONDATAW data = IconData(window_.get());
-    ::Shell_NotifyIconW(NIM_DELETE, &data);
+    notify_(NIM_DELETE, &data);
     shown_ = false;
 }
 

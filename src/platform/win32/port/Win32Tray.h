@@ -19,9 +19,12 @@ public:
     static constexpr int kRetries = 90;
 
     using EventHandler = std::function<void(unsigned mouseMessage)>;
+    // What talks to the taskbar: Shell_NotifyIconW, or a stand-in in tests.
+    using Notifier = std::function<BOOL(DWORD command, NOTIFYICONDATAW* data)>;
     // `run` runs the handler the way the shell runs every event's handlers.
     TrayIcon(std::wstring tip, EventHandler onEvent,
-             std::function<void(const std::function<void()>&)> run);
+             std::function<void(const std::function<void()>&)> run,
+             Notifier notify = &::Shell_NotifyIconW);
     ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -39,6 +42,7 @@ private:
     std::wstring tip_;
     EventHandler onEvent_;
     std::function<void(const std::function<void()>&)> run_;
+    Notifier notify_;
     UniqueWindow window_;
     HICON icon_ = nullptr;  // shared resource icon, not destroyed
     UINT taskbarCreated_ = 0;
