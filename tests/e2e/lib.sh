@@ -42,6 +42,11 @@ e2e_case_teardown() {
         done
         rm -rf "$PREFIX"
     fi
+    # What a fault case did to the program folder.
+    if [[ -n "$APP" && -d "$APP" ]]; then
+        chattr -i "$APP" 2>/dev/null || true
+        mountpoint -q "$APP" && { umount "$APP" 2>/dev/null || umount -l "$APP" 2>/dev/null || true; }
+    fi
     BACKGROUND_PIDS=()
     PREFIX=
 }

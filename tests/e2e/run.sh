@@ -20,7 +20,8 @@ TOOLS=${2:-${E2E_TOOLS:-$(dirname "$(find "$BUILD" -name inspect.exe -type f 2>/
 INSPECT="$TOOLS/inspect.exe"
 PROBE="$TOOLS/probe.exe"
 TRAY_TOOL="$TOOLS/tray.exe"
-for f in "$VANTREL_EXE" "$INSPECT" "$PROBE" "$TRAY_TOOL"; do
+HOLD_TOOL="$TOOLS/hold.exe"
+for f in "$VANTREL_EXE" "$INSPECT" "$PROBE" "$TRAY_TOOL" "$HOLD_TOOL"; do
     if [[ ! -f "$f" ]]; then
         echo "e2e: missing ${f:-Vantrel.exe}; build the win32 targets first" >&2
         echo "0 passed, 1 failed"
