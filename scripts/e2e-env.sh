@@ -53,18 +53,12 @@ e2e_stop_xvfb() {
     fi
 }
 
-# Runs a command with WINEPREFIX=$1.
+# Runs a command with WINEPREFIX=$1, ended after E2E_WINE_TIMEOUT seconds
+# (default 120) if it has not finished.
 e2e_in_prefix() {
     local prefix=$1
     shift
-    WINEPREFIX="$prefix" "$@"
-}
-
-# Runs `wine ARGS...` in prefix $1 (foreground; add & yourself for background).
-e2e_wine() {
-    local prefix=$1
-    shift
-    WINEPREFIX="$prefix" wine "$@"
+    WINEPREFIX="$prefix" timeout "${E2E_WINE_TIMEOUT:-120}" "$@"
 }
 
 # Ends every process of prefix $1 and waits for its wineserver to exit, so
@@ -72,7 +66,7 @@ e2e_wine() {
 e2e_stop_prefix() {
     local prefix=$1
     [[ -d "$prefix" ]] || return 0
-    WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix" timeout 10 wineserver -k >/dev/null 2>&1 || true
     WINEPREFIX="$prefix" timeout 10 wineserver -w >/dev/null 2>&1 || true
 }
 

@@ -72,5 +72,5 @@ e2e_park_pointer
 e2e_hold_key F12 0.4
 sleep 1.5
 rm -f "$SHOT"
-import -window root "$SHOT"
+timeout 20 import -window root "$SHOT"
 echo "$SHOT"

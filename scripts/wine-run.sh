@@ -29,8 +29,8 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     (
         flock 9
         if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-            wineboot -i >/dev/null 2>&1
-            wineserver -w
+            timeout 300 wineboot -i >/dev/null 2>&1 || echo "wine-run: wineboot did not finish" >&2
+            timeout 60 wineserver -w || true
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
@@ -42,6 +42,7 @@ fi
 log="$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")"
 trap 'rm -f "$log"' EXIT
 status=0
-wine "$@" >"$log" 2>&1 </dev/null || status=$?
+# A test that hangs is ended rather than holding up the whole run.
+timeout "${WINE_RUN_TIMEOUT:-900}" wine "$@" >"$log" 2>&1 </dev/null || status=$?
 cat "$log"
 exit "$status"
