@@ -182,6 +182,11 @@ Section "Uninstall"
     Delete "$INSTDIR\Function.dll"
     Delete "$INSTDIR\Custom.dll"
     Delete "$INSTDIR\tools\yy\set1.dll"
+    ; What a save cut short left beside them: staged copies and its journal.
+    Delete "$INSTDIR\Function.dll.*"
+    Delete "$INSTDIR\Custom.dll.*"
+    Delete "$INSTDIR\Save.pending*"
+    Delete "$INSTDIR\tools\yy\set1.dll.*"
     RMDir "$INSTDIR\tools\yy"
     RMDir "$INSTDIR\tools"
   ${EndIf}

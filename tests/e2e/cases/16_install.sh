@@ -164,6 +164,9 @@ case_install_save_uninstall() {
     mkdir -p "$dir/tools/yy"
     printf '1\r\n' >"$dir/tools/yy/set1.dll"
     printf 'F5   C:\\a.txt\r\n' >"$dir/Custom.dll"
+    # What a save cut short would leave: its journal and staged copies.
+    printf 'Vantrel save|new:Custom.dll\r\n' >"$dir/Save.pending"
+    printf 'x\r\n' | tee "$dir/Custom.dll.new" "$dir/Function.dll.old" "$dir/Function.dll.new.tmp" >/dev/null
 
     # The uninstaller ends the running program and removes everything.
     run_uninstaller /REMOVEDATA || return
