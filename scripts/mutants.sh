@@ -48,15 +48,24 @@ fault src/engine/SystemActions.cpp 'L"set CDAudio door open"' 'L"set CDAudio doo
       'system actions: open the CD door closes it'
 fault src/engine/SystemActions.cpp 'if (TrimBlanks(context.startPage).empty()) break;' '' \
       'system actions: an empty start page is handed to the shell'
-# Save transaction
-fault src/engine/SaveTransaction.cpp 'for (std::size_t k = i; k-- > 0;)' 'for (std::size_t k = i; k-- > 1;)' \
+# Save transaction and its journal
+fault src/engine/SaveTransaction.cpp 'for (std::size_t k = 0; k < done; ++k) {' 'for (std::size_t k = 1; k < done; ++k) {' \
       'save: the first file is not put back after a later one fails'
-fault src/engine/SaveTransaction.cpp 'if (previous.existed) return port.WriteBytes' 'if (!previous.existed) return port.WriteBytes' \
-      'save: putting back writes what was absent and deletes what existed'
-fault src/engine/SaveTransaction.cpp $'        if (!changes[i].line && !previous[i].existed) continue;\n' '' \
+fault src/engine/SaveTransaction.cpp 'if (before.existed) {' 'if (!before.existed) {' \
+      'save: putting back restores what was absent and deletes what existed'
+fault src/engine/SaveTransaction.cpp '} else if (previous[i].existed) {' '} else if (true) {' \
       'save: a missing file is deleted anyway'
 fault src/engine/SaveTransaction.cpp 'outcome.kind = SaveOutcome::Kind::Mixed;' 'outcome.kind = SaveOutcome::Kind::Unchanged;' \
       'save: a file that could not be put back is not reported'
+fault src/engine/SaveTransaction.cpp $'                RemoveStaged(port, folder, names);\n                return Unchanged(change.path, staged.reason);' \
+      $'                return Unchanged(change.path, staged.reason);' \
+      'save: a staged copy is left behind when the disk is full'
+fault src/engine/SaveJournal.cpp 'if (journal && !CarryOut(port, folder, *journal).io.ok) return false;' \
+      'if (!journal) return false;' 'journal: the next start drops an interrupted save half-done'
+fault src/engine/SaveJournal.cpp 'if (!IsPlainName(name)) return std::nullopt;' '' \
+      'journal: a record may name a file outside its folder'
+fault src/ui/main/Form1_Load.cpp 'RunStep(port, L"start-up: Function.dll", [&] { LoadFunctionKeys(); });' \
+      'LoadFunctionKeys();' 'start-up: a step that throws ends the start'
 # Voice files and player
 fault src/engine/VoiceFiles.cpp 'text.substr(0, text.find(L'"'\\r'"'))' 'text.substr(0, text.find(L'"'\\n'"'))' \
       'voice files: the first line ends at LF instead of CR'
