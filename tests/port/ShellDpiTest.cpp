@@ -218,5 +218,24 @@ TEST_F(ShellDpi, PicturesAndShapeFollowTheNewSize) {
     EXPECT_TRUE(PtInRegion(shape.get(), width / 2, height - 1));
 }
 
+// 20000 twips: taller than the test screen at any DPI.
+class TallForm : public Form {
+public:
+    explicit TallForm(Application& a) : Form(a, L"TallForm", L"很高", {0, 0, 9000, 20000}) {}
+};
+
+class ShellDpiPlacement : public ShellTest {};
+
+TEST_F(ShellDpiPlacement, AWindowLargerThanTheWorkAreaKeepsItsCaptionOnTheScreen) {
+    const HWND hwnd = Hwnd(Show<TallForm>());
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    EXPECT_EQ(window.top, monitor.rcWork.top);
+    EXPECT_GE(window.left, monitor.rcWork.left);
+}
+
 }  // namespace
 }  // namespace vantrel::test

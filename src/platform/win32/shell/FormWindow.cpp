@@ -2,6 +2,8 @@
 // state and the messages that concern the whole window.
 #include "platform/win32/shell/FormWindow.h"
 
+#include <algorithm>
+
 #include "platform/win32/port/Dpi.h"
 #include "platform/win32/port/DpiMetrics.h"
 #include "platform/win32/port/MessagePump.h"
@@ -214,11 +216,13 @@ void FormWindow::CentreOnWorkArea() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-    // The work area leaves out the taskbar.
+    // The work area leaves out the taskbar. A window larger than it (a big
+    // form at a high DPI on a small screen) keeps its caption bar and left
+    // edge on the screen.
     const RECT& work = monitor.rcWork;
     const int width = window.right - window.left, height = window.bottom - window.top;
-    const int x = work.left + (work.right - work.left - width) / 2;
-    const int y = work.top + (work.bottom - work.top - height) / 2;
+    const int x = work.left + std::max(0, static_cast<int>(work.right - work.left - width) / 2);
+    const int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
     SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
