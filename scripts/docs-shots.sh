@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shots="$root/build/e2e/shots"
-names=(splash tray-menu main-window system-menu help-menu voice voice-missing settings about browser
+names=(splash tray-menu main-window function-menu system-menu help-menu voice voice-missing settings about browser
        exit-chooser exit-confirm)
 mkdir -p "$root/docs" "$shots"
 for dpi in 96 144 192; do

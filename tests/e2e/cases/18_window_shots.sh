@@ -1,12 +1,13 @@
 # shellcheck shell=bash
 # Every window of the program at 96, 144 and 192 DPI, for the pictures in
 # docs/ (scripts/docs-shots.sh): the splash, the tray menu, the main window
-# and its menus, more settings, the voice keys with and without the add-on,
-# About and the browser window, the exit chooser and the confirmation. Each
-# picture is the window's own rectangle, in build/e2e/shots/<name>-<dpi>dpi.png.
-# On the way each window is checked to lie on the screen with every control
-# that shows a text inside it (the skin's strips run on past the edge). Only with E2E_SHOTS=1: it is slow and adds nothing to CI that the
-# other cases do not check.
+# and its three menus, more settings, the voice keys with and without the
+# add-on, About and the browser window, the exit chooser and the
+# confirmation. Each picture is the window's own rectangle, in
+# build/e2e/shots/<name>-<dpi>dpi.png. On the way each window is checked to
+# lie on the screen with every control that shows a text inside it (the
+# skin's strips run on past the edge). Only with E2E_SHOTS=1: it is slow and
+# adds nothing to CI that the other cases do not check.
 if [[ ${E2E_SHOTS:-} == 1 ]]; then
     E2E_CASES+=(shots_96 shots_144 shots_192)
 fi
@@ -113,6 +114,20 @@ window_shots() {
     insp wait Vantrel 5 visible >/dev/null || fail "F12 did not show the main window" || return
     sleep 0.5
     shot_window main-window Vantrel || return
+
+    # The "功能" tab at the bottom left (105, 5910, 885 x 315 twips) opens its menu.
+    local main
+    main=$(insp find Vantrel | awk '/visible=1/ { print; exit }')
+    IFS=, read -r l t r b <<<"$(field "$main" rect)"
+    click_at $((l + 547 * SHOT_DPI / 1440)) $((t + 6067 * SHOT_DPI / 1440))
+    menu=$(open_menu) || fail "the 功能 tab opened no menu at $SHOT_DPI DPI" || return
+    IFS=, read -r l t r b <<<"$(field "$menu" rect)"
+    xdotool mousemove $(((l + r) / 2)) $((t + 1))
+    sleep 0.8
+    shot_rect function-menu "$(field "$menu" rect)" || fail "screenshot of the 功能 menu failed" || return
+    xdotool key Escape
+    sleep 0.5
+    if open_menu >/dev/null; then xdotool key Escape; sleep 0.5; fi
 
     # 系统(S): its first item opens the voice keys.
     menu_shot s system-menu 1 12 || return
