@@ -248,7 +248,9 @@ TEST_F(ShellControls, NewDpiRemakesFontsSizesAndShape) {
     GetWindowRect(hwnd, &before);
     const int dpi = win32::WindowDpi(hwnd);
     const int newDpi = dpi * 3 / 2;
-    RECT suggested = before;
+    SIZE size{};
+    SendMessageW(hwnd, WM_GETDPISCALEDSIZE, newDpi, reinterpret_cast<LPARAM>(&size));
+    RECT suggested{before.left, before.top, before.left + size.cx, before.top + size.cy};
     SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
 
     RECT client{};

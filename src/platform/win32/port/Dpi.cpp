@@ -1,16 +1,8 @@
 #include "platform/win32/port/Dpi.h"
 
+#include "platform/win32/port/UserFunction.h"
+
 namespace vantrel::win32 {
-namespace {
-
-template <class Function>
-Function UserFunction(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
-}
-
-}  // namespace
 
 int WindowDpi(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -19,6 +11,10 @@ int WindowDpi(HWND window) {
         const UINT dpi = getDpiForWindow(window);
         if (dpi > 0) return static_cast<int>(dpi);
     }
+    return SystemDpi();
+}
+
+int SystemDpi() {
     if (HDC screen = GetDC(nullptr)) {
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);

@@ -11,6 +11,8 @@ constexpr int kDefaultDpi = 96;
 // The window's DPI (GetDpiForWindow where the system has it), else the
 // screen's, else 96.
 int WindowDpi(HWND window);
+// The DPI the system-wide metrics are given at (the screen's), else 96.
+int SystemDpi();
 
 // Opts the process into per-monitor DPI awareness where the system offers it.
 // The manifest already asks for it; this covers systems that ignore it there.

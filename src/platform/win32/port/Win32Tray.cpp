@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "platform/win32/port/Dpi.h"
+#include "platform/win32/port/DpiMetrics.h"
 #include "platform/win32/port/Trace.h"
 #include "platform/win32/port/Win32Port.h"
 
@@ -45,9 +47,11 @@ TrayIcon::TrayIcon(std::wstring tip, EventHandler onEvent,
     window_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"Vantrel tray", WS_POPUP, 0, 0,
                                     0, 0, nullptr, nullptr, instance, this));
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    // The notification area is on the primary monitor, where the window is.
+    const int dpi = WindowDpi(window_.get());
     icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
-                                            ::GetSystemMetrics(SM_CXSMICON),
-                                            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+                                            MetricForDpi(SM_CXSMICON, dpi),
+                                            MetricForDpi(SM_CYSMICON, dpi), LR_SHARED));
     if (Add()) return;
     retriesLeft_ = kRetries;
     if (window_) ::SetTimer(window_.get(), kRetryTimer, kRetryMs, nullptr);

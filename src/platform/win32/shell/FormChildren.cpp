@@ -1,6 +1,7 @@
 // The form's control windows: one standard child window per control,
 // created at the control's place, and the mirroring of each control's state.
 
+#include "platform/win32/port/DpiMetrics.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/FormWindow.h"
 #include "platform/win32/shell/ItemEdit.h"
@@ -179,7 +180,7 @@ void FormWindow::SizeDropDown(Child& child) {
     const auto item = static_cast<int>(SendMessageW(child.hwnd, CB_GETITEMHEIGHT, 0, 0));
     if (field <= 0 || item <= 0) return;
     const RECT r = PixelRect(*child.control);
-    const int edges = 2 * GetSystemMetrics(SM_CYEDGE) + 2;
+    const int edges = 2 * MetricForDpi(SM_CYEDGE, dpi_) + 2;
     SetWindowPos(child.hwnd, nullptr, 0, 0, r.right - r.left,
                  field + edges + kVisibleChoices * item + edges, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(child.hwnd, CB_SETMINVISIBLE, kVisibleChoices, 0);
@@ -334,6 +335,7 @@ void FormWindow::PushToolTip(Child& child) {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                    shell_.Instance(), nullptr));
         if (!toolTip_) return;
+        SetToolTipFont();
     }
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;

@@ -2,7 +2,10 @@
 // state and the messages that concern the whole window.
 #include "platform/win32/shell/FormWindow.h"
 
+#include <algorithm>
+
 #include "platform/win32/port/Dpi.h"
+#include "platform/win32/port/DpiMetrics.h"
 #include "platform/win32/port/MessagePump.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/Shell.h"
@@ -128,17 +131,29 @@ HFONT FormWindow::FontOf(const Control& control) {
     return fonts_.Get(FontSpec{});
 }
 
-void FormWindow::Layout(int dpi) {
+SIZE FormWindow::FrameSize(int dpi) const {
+    const Rect& client = form_.ClientBounds();
+    RECT frame{0, 0, TwipsToPixels(client.width, dpi), TwipsToPixels(client.height, dpi)};
+    FrameForDpi(frame, FormStyle(form_), kFormExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void FormWindow::Layout(int dpi, const RECT* place) {
     dpi_ = dpi;
     // The controls take the new fonts before the old ones are deleted.
     FontCache old = std::move(fonts_);
     fonts_ = FontCache(dpi_);
     HWND hwnd = Handle();
-    const Rect& client = form_.ClientBounds();
-    RECT frame{0, 0, TwipsToPixels(client.width, dpi_), TwipsToPixels(client.height, dpi_)};
-    AdjustWindowRectEx(&frame, FormStyle(form_), FALSE, kFormExStyle);
-    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (place) {
+        SetWindowPos(hwnd, nullptr, place->left, place->top, place->right - place->left,
+                     place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const SIZE size = FrameSize(dpi_);
+        SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    FitClientArea();
+    SetIcons();
+    SetToolTipFont();
     for (Child& child : children_) {
         if (!child.hwnd) continue;
         SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*child.control)), FALSE);
@@ -152,6 +167,48 @@ void FormWindow::Layout(int dpi) {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void FormWindow::FitClientArea() {
+    // The frame the system really draws decides: a suggested rectangle or a
+    // frame computed for a DPI the system does not draw at may be off by a
+    // few pixels, and the skin is drawn to the layout's size.
+    HWND hwnd = Handle();
+    const Rect& layout = form_.ClientBounds();
+    RECT client{}, window{};
+    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd, &window);
+    const int dx = TwipsToPixels(layout.width, dpi_) - client.right;
+    const int dy = TwipsToPixels(layout.height, dpi_) - client.bottom;
+    if (dx == 0 && dy == 0) return;
+    SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::SetIcons() {
+    HWND hwnd = Handle();
+    // Made at the sizes this DPI asks for, not shrunk from the system's.
+    auto load = [this](int widthMetric, int heightMetric) {
+        return Icon(static_cast<HICON>(LoadImageW(shell_.Instance(), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
+                                                  MetricForDpi(widthMetric, dpi_),
+                                                  MetricForDpi(heightMetric, dpi_), 0)));
+    };
+    Icon big = load(SM_CXICON, SM_CYICON), small = load(SM_CXSMICON, SM_CYSMICON);
+    if (!big || !small) return;
+    SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
+}
+
+void FormWindow::SetToolTipFont() {
+    if (!toolTip_) return;
+    NONCLIENTMETRICSW metrics{};
+    if (!NonClientMetricsForDpi(metrics, dpi_)) return;
+    Font font(CreateFontIndirectW(&metrics.lfStatusFont));
+    if (!font) return;
+    SendMessageW(toolTip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    tipFont_ = std::move(font);
+}
+
 void FormWindow::CentreOnWorkArea() {
     HWND hwnd = Handle();
     RECT window{};
@@ -159,11 +216,13 @@ void FormWindow::CentreOnWorkArea() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-    // The work area leaves out the taskbar.
+    // The work area leaves out the taskbar. A window larger than it (a big
+    // form at a high DPI on a small screen) keeps its caption bar and left
+    // edge on the screen.
     const RECT& work = monitor.rcWork;
     const int width = window.right - window.left, height = window.bottom - window.top;
-    const int x = work.left + (work.right - work.left - width) / 2;
-    const int y = work.top + (work.bottom - work.top - height) / 2;
+    const int x = work.left + std::max(0, static_cast<int>(work.right - work.left - width) / 2);
+    const int y = work.top + std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
     SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -231,13 +290,17 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The close box or Alt+F4: the form decides, and may refuse.
         shell_.UnloadByUser(form_);
         return 0;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        Layout(HIWORD(wParam));
-        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
+    case WM_GETDPISCALEDSIZE: {
+        // The size at the new DPI is the layout's, not the old size scaled,
+        // so the rectangle WM_DPICHANGED suggests fits it exactly.
+        *reinterpret_cast<SIZE*>(lParam) = FrameSize(static_cast<int>(wParam));
+        return TRUE;
     }
+    case WM_DPICHANGED:
+        // Moved to a monitor of another DPI: the suggested rectangle keeps
+        // the window where the user put it and off the monitor it left.
+        Layout(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     default:
         break;
     }

@@ -54,7 +54,13 @@ private:
     };
 
     // FormWindow.cpp: window, layout and form-level state.
-    void Layout(int dpi);
+    // Sizes, fonts, icons and shape at `dpi`; the window keeps its place, or
+    // takes `place` (its new rectangle) when given.
+    void Layout(int dpi, const RECT* place = nullptr);
+    SIZE FrameSize(int dpi) const;
+    void FitClientArea();
+    void SetIcons();
+    void SetToolTipFont();
     void PushForm(bool force);
     void ApplyCorners();
     void CentreOnWorkArea();
@@ -116,6 +122,8 @@ private:
     bool swallowChars_ = false;  // a key the handler swallowed: drop its characters too
     int dpi_ = 96;
     FontCache fonts_;
+    Icon bigIcon_, smallIcon_;  // the program's icon at the window's DPI
+    Font tipFont_;              // the tooltip's, the system's status font at the window's DPI
     Brush backBrush_;
     Colour backShown_{};
     std::map<COLORREF, Brush> brushes_;  // labels' own back colours
