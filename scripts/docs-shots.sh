@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Refreshes the pictures of every window in docs/ at 96, 144 and 192 DPI from
-# the end-to-end cases shots_<dpi> (tests/e2e/cases/18_window_shots.sh; build
+# the end-to-end cases shots_<dpi> (tests/e2e/cases/19_window_shots.sh; build
 # first). About four minutes; run no other Wine workload meanwhile.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
