@@ -58,6 +58,17 @@ open_menu() {
     return 1
 }
 
+# The popup menu just opened by $2, pictured as $1 with the pointer on its
+# top border: the tray icon's tooltip goes and no item is lit.
+open_menu_shot() {
+    local menu l t r b
+    menu=$(open_menu) || fail "$2 opened no menu at $SHOT_DPI DPI" || return
+    IFS=, read -r l t r b <<<"$(field "$menu" rect)"
+    xdotool mousemove $(((l + r) / 2)) $((t + 1))
+    sleep 1
+    shot_rect "$1" "$(field "$menu" rect)" || fail "screenshot of the $1 failed" || return
+}
+
 # The main window's menu opened by Alt+$1, pictured as $2; clicks the item
 # at fraction $3/$4 of its height when given (from the top).
 menu_shot() {
@@ -99,14 +110,7 @@ window_shots() {
     e2e_park_pointer
 
     tray_choose || fail "the tray icon opened no menu at $SHOT_DPI DPI" || return
-    local menu l t r b
-    menu=$(open_menu) || fail "no tray menu" || return
-    # The pointer onto the menu's top border: the icon's tooltip goes and
-    # no item is lit.
-    IFS=, read -r l t r b <<<"$(field "$menu" rect)"
-    xdotool mousemove $(((l + r) / 2)) $((t + 1))
-    sleep 1
-    shot_rect tray-menu "$(field "$menu" rect)" || fail "screenshot of the tray menu failed" || return
+    open_menu_shot tray-menu "the tray icon" || return
     xdotool key Escape
     sleep 0.5
 
@@ -116,15 +120,11 @@ window_shots() {
     shot_window main-window Vantrel || return
 
     # The "功能" tab at the bottom left (105, 5910, 885 x 315 twips) opens its menu.
-    local main
+    local main l t r b
     main=$(insp find Vantrel | awk '/visible=1/ { print; exit }')
     IFS=, read -r l t r b <<<"$(field "$main" rect)"
     click_at $((l + 547 * SHOT_DPI / 1440)) $((t + 6067 * SHOT_DPI / 1440))
-    menu=$(open_menu) || fail "the 功能 tab opened no menu at $SHOT_DPI DPI" || return
-    IFS=, read -r l t r b <<<"$(field "$menu" rect)"
-    xdotool mousemove $(((l + r) / 2)) $((t + 1))
-    sleep 0.8
-    shot_rect function-menu "$(field "$menu" rect)" || fail "screenshot of the 功能 menu failed" || return
+    open_menu_shot function-menu "the 功能 tab" || return
     xdotool key Escape
     sleep 0.5
     if open_menu >/dev/null; then xdotool key Escape; sleep 0.5; fi
