@@ -25,8 +25,17 @@ constexpr std::size_t kGdiTableSlot = 0xF8;  // PEB::GdiSharedHandleTable (x64)
 constexpr std::size_t kGdiTableEntries = 0x10000;
 constexpr USHORT kStockFlag = 0x80;
 
+// MinGW's inline NtCurrentTeb reads gs:[0x30], which GCC's bounds check
+// takes for an empty array.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
+const BYTE* ProcessBlock() {
+    return reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+}
+#pragma GCC diagnostic pop
+
 long CountGdiObjects() {
-    auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const BYTE* peb = ProcessBlock();
     const auto* table = *reinterpret_cast<const GdiCell* const*>(peb + kGdiTableSlot);
     if (!table) return -1;
     // Only as much of the table as is there to read.
@@ -48,7 +57,7 @@ long CountGdiObjects() {
 }
 
 struct WindowCounts {
-    DWORD self;
+    DWORD self = 0;
     std::vector<HWND> ours;
     long trayWindows = 0;
 };
@@ -63,6 +72,9 @@ void CountWindow(HWND hwnd, WindowCounts& counts) {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     if (pid != counts.self) return;
+    // The thread's default IME window comes and goes with the system's
+    // choosing, not the program's.
+    if (HasClass(hwnd, L"IME")) return;
     counts.ours.push_back(hwnd);
     if (HasClass(hwnd, L"VantrelTray")) ++counts.trayWindows;
 }
@@ -98,7 +110,8 @@ BOOL CALLBACK OnTopLevel(HWND hwnd, LPARAM param) {
 }
 
 WindowCounts CountWindows() {
-    WindowCounts counts{GetCurrentProcessId()};
+    WindowCounts counts;
+    counts.self = GetCurrentProcessId();
     EnumWindows(&OnTopLevel, reinterpret_cast<LPARAM>(&counts));
     for (HWND hwnd = nullptr; (hwnd = FindWindowExW(HWND_MESSAGE, hwnd, nullptr, nullptr));)
         OnTopLevel(hwnd, reinterpret_cast<LPARAM>(&counts));
