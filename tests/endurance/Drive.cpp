@@ -1,6 +1,7 @@
 #include "Drive.h"
 
 #include "engine/KeyTable.h"
+#include "platform/win32/shell/Win32.h"
 #include "platform/win32/port/MessagePump.h"
 #include "ui/main/Form1.h"
 #include "ui/tray/icon1.h"
@@ -18,6 +19,20 @@ std::wstring FirstSystemKey(Port& port) {
     if (!lines || lines->empty()) return L"(no Function.dll)";
     const std::wstring& line = lines->front();
     return line.substr(0, line.find(L','));
+}
+
+BOOL CALLBACK CountStatic(HWND hwnd, LPARAM count) {
+    wchar_t name[32]{};
+    GetClassNameW(hwnd, name, static_cast<int>(std::size(name)));
+    if (lstrcmpiW(name, WC_STATICW) == 0) ++*reinterpret_cast<long*>(count);
+    return TRUE;
+}
+
+long StaticsOf(const Form& form) {
+    long count = 0;
+    EnumChildWindows(reinterpret_cast<HWND>(form.hWnd()), &CountStatic,
+                     reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 }  // namespace
@@ -107,6 +122,7 @@ bool Driver::PauseAndResume(std::wstring& why) {
     Application& app = program_.App();
     auto& shell = program_.GetShell();
     icon1& tray = app.Get<icon1>();
+    if (const Form1* main = app.Find<Form1>()) staticsDestroyed_ += StaticsOf(*main);
     if (!Choose(shell, tray.stoplook1, why) || !Pump()) return false;
     if (app.IsLoaded<Form1>()) {
         why = L"the main window is still loaded after 暂停监视";

@@ -33,6 +33,8 @@ public:
 
     // Pumps for a moment (Wine's desktop answers asynchronously), then measures.
     Figures Settled();
+    // Static controls destroyed with the main window by the pauses so far.
+    long StaticsDestroyed() const { return staticsDestroyed_; }
 
 private:
     // Handles every waiting message as the program's loop does; false when
@@ -42,6 +44,7 @@ private:
 
     win32::Program& program_;
     bool quit_ = false;
+    long staticsDestroyed_ = 0;
 };
 
 }  // namespace vantrel::endurance

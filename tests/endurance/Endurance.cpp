@@ -42,6 +42,8 @@ int Run(int cycles, int saves) {
         std::fwprintf(stderr, L"endurance: cannot count objects: %ls\n", why.c_str());
         return 2;
     }
+    // Measured before the program's windows exist: its own statics are not in the sum.
+    const std::size_t staticLeak = StaticControlLeakBytes();
     win32::Program program(GetModuleHandleW(nullptr));
     Driver driver(program);
     if (!driver.WriteStartFiles(why)) {
@@ -49,13 +51,13 @@ int Run(int cycles, int saves) {
         return 2;
     }
 
-    Report report;
-    report.Add(L"before start", 0, 0, Measure());
+    Report report(staticLeak);
+    report.Add(L"before start", 0, 0, Measure(), 0);
     if (!driver.Start(why)) {
         std::fwprintf(stderr, L"endurance: start-up: %ls\n", why.c_str());
         return 2;
     }
-    report.Add(L"started", 0, 0, driver.Settled());
+    report.Add(L"started", 0, 0, driver.Settled(), driver.StaticsDestroyed());
 
     int paused = 0, saved = 0;
     auto fail = [&](const std::wstring& what) {
@@ -71,21 +73,23 @@ int Run(int cycles, int saves) {
     for (int i = 0; i < kWarmUpSteps; ++i, ++saved)
         if (!driver.SaveOnce(saved, why)) return fail(why);
     if (!driver.BackToMonitoring(why)) return fail(why);
-    report.SetBaseline(report.Add(L"warmed up", paused, saved, driver.Settled()));
+    report.SetBaseline(
+        report.Add(L"warmed up", paused, saved, driver.Settled(), driver.StaticsDestroyed()));
 
     for (int i = 1; i <= cycles; ++i, ++paused) {
         if (!driver.PauseAndResume(why)) return fail(why);
         if (AtCheckpoint(i, cycles))
-            report.Add(L"pause/resume", paused + 1, saved, driver.Settled());
+            report.Add(L"pause/resume", paused + 1, saved, driver.Settled(),
+                       driver.StaticsDestroyed());
     }
     if (!driver.OpenMainWindow(why)) return fail(why);
     for (int i = 1; i <= saves; ++i, ++saved) {
         if (!driver.SaveOnce(saved, why)) return fail(why);
         if (AtCheckpoint(i, saves))
-            report.Add(L"saves", paused, saved + 1, driver.Settled());
+            report.Add(L"saves", paused, saved + 1, driver.Settled(), driver.StaticsDestroyed());
     }
     if (!driver.BackToMonitoring(why)) return fail(why);
-    report.Add(L"end", paused, saved, driver.Settled());
+    report.Add(L"end", paused, saved, driver.Settled(), driver.StaticsDestroyed());
 
     report.Print();
     const std::vector<std::wstring> failures = report.Failures();
