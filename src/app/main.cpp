@@ -1,35 +1,16 @@
-// Vantrel.exe: builds the Win32 port, the shell and the application, runs
-// the main window's start-up and then the message loop until the last form is
-// unloaded (or the start-up ends the process for a second instance).
+// Vantrel.exe: builds the program (app/Program.h), runs the main window's
+// start-up and then the message loop until the last form is unloaded (or the
+// start-up ends the process for a second instance).
 #include "app/ComApartment.h"
-#include "platform/win32/port/Dpi.h"
+#include "app/Program.h"
 #include "platform/win32/port/MessagePump.h"
 #include "platform/win32/port/Trace.h"
-#include "platform/win32/port/Win32Port.h"
-#include "platform/win32/shell/Shell.h"
-#include "platform/win32/shell/Win32.h"
-#include "ui/forms/Application.h"
-#include "ui/main/Form1.h"
 
 namespace {
 
 int Run(HINSTANCE instance) {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&controls);
-    vantrel::win32::EnablePerMonitorDpiAwareness();
-
-    vantrel::win32::Win32Port port;
-    // The shell outlives the application, whose end detaches every form.
-    vantrel::win32::Shell shell(instance);
-    vantrel::Application app(port, &shell);
-    shell.SetApplication(&app);
-    port.SetBeforeModal([&shell] { shell.Sync(); });
-    port.SetDispatcher([&shell](const std::function<void()>& handlers) { shell.Dispatch(handlers); });
-
-    // The main window's load handler is the program's start-up.
-    shell.Dispatch([&app] { app.Get<vantrel::Form1>(); });
+    vantrel::win32::Program program(instance);
+    program.Start();
 
     MSG msg{};
     while (vantrel::win32::PumpMessage(msg)) {

@@ -1,0 +1,27 @@
+#include "app/Program.h"
+
+#include "platform/win32/port/Dpi.h"
+#include "ui/main/Form1.h"
+
+namespace vantrel::win32 {
+
+Program::ProcessSettings::ProcessSettings() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+    EnablePerMonitorDpiAwareness();
+}
+
+Program::Program(HINSTANCE instance) : shell_(instance), app_(port_, &shell_) {
+    shell_.SetApplication(&app_);
+    port_.SetBeforeModal([this] { shell_.Sync(); });
+    port_.SetDispatcher([this](const std::function<void()>& handlers) { shell_.Dispatch(handlers); });
+}
+
+void Program::Start() {
+    // The main window's load handler is the program's start-up.
+    shell_.Dispatch([this] { app_.Get<Form1>(); });
+}
+
+}  // namespace vantrel::win32
