@@ -40,7 +40,9 @@ zipfile="$dist/Vantrel-$version-portable.zip"
     mv "$gbkname" 说明.txt
 )
 
-makensis -V2 -INPUTCHARSET UTF8 \
+# makensis crashes on non-ASCII file names under the C locale (a fresh
+# machine may set no locale at all); C.UTF-8 is always there.
+LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 \
     -DVERSION="$version" -DSOURCE="$stage" -DICON="$root/assets/Vantrel.ico" \
     -DOUTFILE="$dist/Vantrel-$version-setup.exe" "$root/installer/Vantrel.nsi"
 
