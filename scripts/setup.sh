@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ make googletest g++-mingw-w64-x86-64-posix wine64 xvfb xdotool
           imagemagick fonts-wqy-microhei locales espeak-ng sox nsis zip unzip
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
