@@ -77,76 +77,67 @@ percentiles() {
 
 median() { percentiles | cut -d' ' -f1; }
 
-# Measures one program: measure NAME EXE_NAME [ARGS...]. Sets R[NAME.*].
-measure() {
-    local name=$1 exe=$2
-    shift 2
-    M_DIR="$work/$name"
-    M_PREFIX="$work/prefix-$name"
-    rm -rf "$M_DIR"
-    mkdir -p "$M_DIR/app"
-    local app="$M_DIR/app"
-    "prepare_$name" "$app"
-    cp "$probe_exe" "$app/probe.exe"
-    e2e_copy_prefix "$work/template" "$M_PREFIX" || return 1
-    # The first process brings up the wineserver and the desktop, so each
-    # start below pays only for the program.
-    e2e_inspect "$M_PREFIX" "$INSPECT" procs >/dev/null || { echo "bench: $name: Wine does not run" >&2; return 1; }
-    e2e_park_pointer
+declare -A PID READER COMMAND
 
+# Starts program NAME (its command in COMMAND[NAME]) and waits for its tray
+# icon; prints the milliseconds from the start to the icon.
+start_program() {
+    local name=$1 t0 at
+    t0=$(m_now_us)
+    # shellcheck disable=SC2086
+    eval "m_start ${COMMAND[$name]}"
+    PID[$name]=$M_PID
+    READER[$name]=$M_READER
+    at=$(m_wait_tray_icon 30) || { echo "bench: $name showed no tray icon within 30 s" >&2; return 1; }
+    echo $(((at - t0) / 1000))
+}
+
+stop_program() {
+    M_PID=${PID[$1]:-} M_READER=${READER[$1]:-}
+    m_stop
+    PID[$1]=
+}
+
+# Starts NAME $starts times, ending all but the last run: R[NAME.tray] is
+# the median time to the tray icon.
+measure_starts() {
+    local name=$1 i ms times=()
     echo "-- $name: $starts starts to the tray icon"
-    local i t0 at started_at times=()
     for ((i = 1; i <= starts; i++)); do
-        t0=$(m_now_us)
-        m_start "$app/$exe" "$@"
-        started_at=$SECONDS
-        at=$(m_wait_tray_icon 30) || { echo "bench: $name showed no tray icon within 30 s" >&2; m_stop; return 1; }
-        times+=($(((at - t0) / 1000)))
-        ((i < starts)) && { m_stop; sleep 1; }
+        ms=$(start_program "$name") || return 1
+        times+=("$ms")
+        if ((i < starts)); then stop_program "$name"; sleep 1; fi
     done
     echo "   ms: ${times[*]}"
     R[$name.tray]=$(printf '%s\n' "${times[@]}" | median)
-    R[$name.pid]=$M_PID
+}
 
-    # Idle: after the start-up (Vantrel's splash closes after 6 s).
-    sleep $((started_at + 8 - SECONDS > 0 ? started_at + 8 - SECONDS : 0))
-    echo "-- $name: idle for $idle_seconds s"
-    R[$name.load0]=$(cut -d' ' -f1 /proc/loadavg)
-    m_cpu_snapshot >"$M_DIR/cpu.before"
-    sleep "$idle_seconds"
-    m_cpu_snapshot >"$M_DIR/cpu.after"
-    R[$name.load1]=$(cut -d' ' -f1 /proc/loadavg)
-    m_cpu_delta "$M_DIR/cpu.before" "$M_DIR/cpu.after" >"$M_DIR/cpu.delta"
-    R[$name.cpu]=$(awk '$1 == "program:all" { print $2 }' "$M_DIR/cpu.delta")
-    R[$name.cpu_prefix]=$(awk '$1 ~ /^prefix:/ { s += $2 } END { print s + 0 }' "$M_DIR/cpu.delta")
-    R[$name.idle_hwm]=$(m_status_kib VmHWM)
-    m_rss_by_mapping >"$M_DIR/rss.idle"
-    grep -E '^(Vm|Rss)' "/proc/$M_PID/status" >"$M_DIR/status.idle"
-
+# Holds F5 $presses times with only NAME running; R[NAME.p50] etc. are the
+# milliseconds from the key going down to the probe's process being created
+# (and to its wmain), R[NAME.hwm] the peak memory after them.
+measure_presses() {
+    local name=$1 app="$work/$1/app" i missed=0
     echo "-- $name: $presses presses of F5"
-    local missed=0
-    : >"$M_DIR/presses"
+    rm -f "$app/probe.log"
+    : >"$work/$name/presses"
+    e2e_park_pointer
     for ((i = 0; i < presses; i++)); do
-        m_press_and_time F5 "$app/probe.log" >>"$M_DIR/presses" || missed=$((missed + 1))
+        m_press_and_time F5 "$app/probe.log" >>"$work/$name/presses" || missed=$((missed + 1))
         # Past Vantrel's half second without polling after a launch.
         sleep 0.6
     done
     R[$name.missed]=$missed
-    read -r R[$name.p50] R[$name.p99] < <(awk '$2 > 0 { printf "%.1f\n", ($2 - $1) / 1000 }' "$M_DIR/presses" | percentiles)
-    read -r R[$name.main50] R[$name.main99] < <(awk '{ printf "%.1f\n", ($3 - $1) / 1000 }' "$M_DIR/presses" | percentiles)
-    R[$name.hwm]=$(m_status_kib VmHWM)
-    R[$name.rss]=$(m_status_kib VmRSS)
-
-    m_stop
-    e2e_stop_prefix "$M_PREFIX"
-    rm -rf "$M_PREFIX"
+    read -r "R[$name.p50]" "R[$name.p99]" < <(awk '$2 > 0 { printf "%.1f\n", ($2 - $1) / 1000 }' "$work/$name/presses" | percentiles)
+    read -r "R[$name.main50]" "R[$name.main99]" < <(awk '{ printf "%.1f\n", ($3 - $1) / 1000 }' "$work/$name/presses" | percentiles)
+    R[$name.hwm]=$(m_status_kib "${PID[$name]}" VmHWM)
 }
 
 cleanup() {
-    m_stop
-    [[ -n $M_PREFIX ]] && { e2e_stop_prefix "$M_PREFIX"; rm -rf "$M_PREFIX"; }
-    e2e_stop_prefix "$work/template"
-    rm -rf "$work/template"
+    stop_program vantrel
+    stop_program baseline
+    for p in "$M_PREFIX" "$work/template"; do
+        [[ -n $p ]] && { e2e_stop_prefix "$p"; rm -rf "$p"; }
+    done
     e2e_stop_xvfb
 }
 trap cleanup EXIT
@@ -156,15 +147,61 @@ echo "== under Wine (load average before: $(cut -d' ' -f1-3 /proc/loadavg))"
 e2e_locale || exit 1
 e2e_start_xvfb 90 || exit 1
 e2e_make_prefix "$work/template" || exit 1
-measure baseline vantrel_baseline.exe "F5=$(winepath_of "$work/baseline/app")\\probe.exe" || exit 1
-measure vantrel Vantrel.exe || exit 1
+# Both programs in one prefix, each in its own folder with probe.exe on F5.
+M_PREFIX="$work/prefix"
+M_DIR="$work"
+e2e_copy_prefix "$work/template" "$M_PREFIX" || exit 1
+for name in baseline vantrel; do
+    rm -rf "${work:?}/$name"
+    mkdir -p "$work/$name/app"
+    "prepare_$name" "$work/$name/app"
+    cp "$probe_exe" "$work/$name/app/probe.exe"
+done
+COMMAND[baseline]="'$work/baseline/app/vantrel_baseline.exe' 'F5=$(winepath_of "$work/baseline/app")\\probe.exe'"
+COMMAND[vantrel]="'$work/vantrel/app/Vantrel.exe'"
+# The first process brings up the wineserver and the desktop, so that each
+# start below pays only for the program.
+e2e_inspect "$M_PREFIX" "$INSPECT" procs >/dev/null || { echo "bench: Wine does not run" >&2; exit 1; }
+e2e_park_pointer
+
+measure_starts baseline || exit 1
+measure_starts vantrel || exit 1
+vantrel_started=$SECONDS
+
+# Idle: both at once over the same minute, after Vantrel's splash (6 s).
+sleep $((vantrel_started + 8 - SECONDS > 0 ? vantrel_started + 8 - SECONDS : 0))
+echo "-- both idle for $idle_seconds s"
+M_PROGRAMS="${PID[vantrel]} ${PID[baseline]}"
+R[load0]=$(cut -d' ' -f1 /proc/loadavg)
+m_cpu_snapshot "vantrel=${PID[vantrel]}" "baseline=${PID[baseline]}" >"$work/cpu.before"
+sleep "$idle_seconds"
+m_cpu_snapshot "vantrel=${PID[vantrel]}" "baseline=${PID[baseline]}" >"$work/cpu.after"
+R[load1]=$(cut -d' ' -f1 /proc/loadavg)
+m_cpu_delta "$work/cpu.before" "$work/cpu.after" >"$work/cpu.delta"
+for name in vantrel baseline; do
+    R[$name.cpu]=$(awk -v k="$name:all" '$1 == k { print $2 }' "$work/cpu.delta")
+    R[$name.idle_hwm]=$(m_status_kib "${PID[$name]}" VmHWM)
+    m_rss_by_mapping "${PID[$name]}" >"$work/$name/rss.idle"
+    grep -E '^(VmHWM|VmRSS|RssAnon|RssFile|RssShmem)' "/proc/${PID[$name]}/status" >"$work/$name/status.idle"
+done
+R[cpu_prefix]=$(awk '$1 ~ /^prefix:/ { s += $2 } END { print s + 0 }' "$work/cpu.delta")
+
+# One program at a time for the presses: both would launch on F5.
+stop_program baseline
+measure_presses vantrel
+stop_program vantrel
+start_program baseline >/dev/null || exit 1
+sleep 2
+measure_presses baseline
+stop_program baseline
 echo "   load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # ---- Report ----
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'; }
-verdict() { awk -v ok="$1" 'BEGIN { print (ok ? "met" : "MISSED") }'; }
+verdict() { if (($1)); then echo met; else echo MISSED; fi; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
+row() { printf '%-38s %15s %15s %9s  %s\n' "$@"; }
 
 vsize=$(stat -c %s "$vantrel_exe")
 bsize=$(stat -c %s "$baseline_exe")
@@ -174,46 +211,40 @@ size_ok=$((vsize < 1500000))
 p99_ok=$(awk -v a="${R[vantrel.p99]}" -v b="${R[baseline.p99]}" 'BEGIN { print (a - b <= 10) }')
 
 echo
-echo "== results (Wine $(wine --version 2>/dev/null), $(nproc) cores)"
-printf '%-40s %14s %14s %8s  %s\n' "" Vantrel baseline ratio target
-printf '%-40s %14s %14s %8s  %s\n' "idle CPU over $idle_seconds s (the process)" \
-    "${R[vantrel.cpu]} ms" "${R[baseline.cpu]} ms" "$(ratio "${R[vantrel.cpu]}" "${R[baseline.cpu]}")" \
-    "<= 1.2x: $(verdict "$cpu_ok")"
-printf '%-40s %14s %14s %8s\n' "  + wineserver, desktop, services" \
-    "${R[vantrel.cpu_prefix]} ms" "${R[baseline.cpu_prefix]} ms" \
-    "$(ratio "${R[vantrel.cpu_prefix]}" "${R[baseline.cpu_prefix]}")"
-printf '%-40s %14s %14s %8s  %s\n' "peak resident memory (VmHWM)" \
-    "$(mib "${R[vantrel.hwm]}")" "$(mib "${R[baseline.hwm]}")" \
+echo "== results (Wine: $(wine --version 2>/dev/null); $(nproc) cores; load average during the idle minute ${R[load0]} to ${R[load1]})"
+row "" Vantrel baseline ratio target
+row "idle CPU over $idle_seconds s (both at once)" "${R[vantrel.cpu]} ms" "${R[baseline.cpu]} ms" \
+    "$(ratio "${R[vantrel.cpu]}" "${R[baseline.cpu]}")" "<= 1.2x: $(verdict "$cpu_ok")"
+row "  wineserver, desktop, services (shared)" "${R[cpu_prefix]} ms" "" "" ""
+row "peak resident memory (VmHWM)" "$(mib "${R[vantrel.hwm]}")" "$(mib "${R[baseline.hwm]}")" \
     "$(ratio "${R[vantrel.hwm]}" "${R[baseline.hwm]}")" "<= 1.2x: $(verdict "$mem_ok")"
-printf '%-40s %14s %14s %8s\n' "  peak before the presses" \
-    "$(mib "${R[vantrel.idle_hwm]}")" "$(mib "${R[baseline.idle_hwm]}")" \
-    "$(ratio "${R[vantrel.idle_hwm]}" "${R[baseline.idle_hwm]}")"
-printf '%-40s %14s %14s %8s\n' "launch to tray icon (median of $starts)" \
-    "${R[vantrel.tray]} ms" "${R[baseline.tray]} ms" "$(ratio "${R[vantrel.tray]}" "${R[baseline.tray]}")"
-printf '%-40s %14s %14s %8s\n' "key down to launch, p50" "${R[vantrel.p50]} ms" "${R[baseline.p50]} ms" \
-    "$(ratio "${R[vantrel.p50]}" "${R[baseline.p50]}")"
-printf '%-40s %14s %14s %8s  %s\n' "key down to launch, p99" "${R[vantrel.p99]} ms" "${R[baseline.p99]} ms" \
+row "  the peak before the presses" "$(mib "${R[vantrel.idle_hwm]}")" "$(mib "${R[baseline.idle_hwm]}")" \
+    "$(ratio "${R[vantrel.idle_hwm]}" "${R[baseline.idle_hwm]}")" ""
+row "start to tray icon (median of $starts)" "${R[vantrel.tray]} ms" "${R[baseline.tray]} ms" \
+    "$(ratio "${R[vantrel.tray]}" "${R[baseline.tray]}")" ""
+row "key down to launch, p50" "${R[vantrel.p50]} ms" "${R[baseline.p50]} ms" \
+    "$(ratio "${R[vantrel.p50]}" "${R[baseline.p50]}")" ""
+row "key down to launch, p99" "${R[vantrel.p99]} ms" "${R[baseline.p99]} ms" \
     "$(awk -v a="${R[vantrel.p99]}" -v b="${R[baseline.p99]}" 'BEGIN { printf "%+.1f ms", a - b }')" \
     "<= +10 ms: $(verdict "$p99_ok")"
-printf '%-40s %14s %14s\n' "  to the probe's main, p50 / p99" \
-    "${R[vantrel.main50]}/${R[vantrel.main99]}" "${R[baseline.main50]}/${R[baseline.main99]}"
-printf '%-40s %14s %14s\n' "  presses missed (of $presses)" "${R[vantrel.missed]}" "${R[baseline.missed]}"
-printf '%-40s %14s %14s %8s  %s\n' "exe size" "$vsize B" "$bsize B" "" "< 1.5 MB: $(verdict "$size_ok")"
-printf '%-40s %14s %14s\n' "load average (1 min) during idle" \
-    "${R[vantrel.load0]}-${R[vantrel.load1]}" "${R[baseline.load0]}-${R[baseline.load1]}"
+row "  to the probe's wmain, p50 / p99" "${R[vantrel.main50]} / ${R[vantrel.main99]}" \
+    "${R[baseline.main50]} / ${R[baseline.main99]}" "" ""
+row "  presses missed (of $presses)" "${R[vantrel.missed]}" "${R[baseline.missed]}" "" ""
+row "exe size" "$vsize B" "$bsize B" "" "< 1.5 MB: $(verdict "$size_ok")"
 
 echo
 echo "== where the time and memory go"
-echo "-- idle CPU ms by process of the prefix and by thread of the program"
-LC_ALL=C join -a1 -a2 -e0 -o 0,1.2,2.2 <(LC_ALL=C sort "$work/vantrel/cpu.delta") <(LC_ALL=C sort "$work/baseline/cpu.delta") |
-    awk 'BEGIN { printf "%-40s %14s %14s\n", "", "Vantrel", "baseline" }
-         { printf "%-40s %14s %14s\n", $1, $2, $3 }'
-echo "-- resident KiB by mapping at idle (the ten largest differences)"
+echo "-- idle CPU ms over the minute, by process of the prefix and by thread"
+sed 's/^/   /' "$work/cpu.delta"
+echo "-- resident KiB by mapping at idle, the 25 largest differences"
+row "" Vantrel baseline difference ""
 LC_ALL=C join -a1 -a2 -e0 -o 0,1.2,2.2 <(awk '{ print $2, $1 }' "$work/vantrel/rss.idle" | LC_ALL=C sort) \
     <(awk '{ print $2, $1 }' "$work/baseline/rss.idle" | LC_ALL=C sort) |
-    awk '{ d = $2 - $3; print (d < 0 ? -d : d), $0 }' | sort -rn | head -n 10 |
-    awk 'BEGIN { printf "%-40s %14s %14s\n", "", "Vantrel", "baseline" }
-         { printf "%-40s %14s %14s\n", $2, $3, $4 }'
+    awk '{ d = $2 - $3; print (d < 0 ? -d : d), $1, $2, $3, d }' | sort -rn | head -n 25 |
+    while read -r _ what v b d; do row "$what" "$v" "$b" "$d" ""; done
 for name in vantrel baseline; do
-    echo "-- $name: $(tr '\n' ' ' <"$work/$name/status.idle" | tr -s ' \t' ' ')"
+    echo "-- $name at idle: $(tr '\n' ' ' <"$work/$name/status.idle" | tr -s ' \t' ' ')"
 done
+echo "-- Vantrel.exe by section (bytes)"
+x86_64-w64-mingw32-objdump -h "$vantrel_exe" | awk 'NF >= 7 && $1 ~ /^[0-9]+$/ { print $2, $3 }' |
+    while read -r section hex; do printf '   %-18s %9d\n' "$section" $((16#$hex)); done

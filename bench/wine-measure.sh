@@ -4,15 +4,18 @@
 # time from a key going down to the launch it causes. Source it after
 # scripts/e2e-env.sh; every wait has a time limit.
 #
-# A measured program runs in prefix $M_PREFIX, its files in $M_DIR:
-#   M_PID     the program's process (the wine command execs into it)
-#   M_TRACE   its stderr, each line prefixed with the host time it arrived
+# The programs run in prefix $M_PREFIX, their files in $M_DIR. For the one
+# started last:
+#   M_PID     its process (the wine command execs into it)
+#   M_READER  the reader that stamps its stderr into M_TRACE, each line
+#             prefixed with the host time it arrived
 
 M_PREFIX=
 M_DIR=
 M_PID=
 M_READER=
 M_TRACE=
+M_PROGRAMS=
 
 m_now_us() { echo $((${EPOCHREALTIME/./})); }
 
@@ -21,7 +24,7 @@ m_now_us() { echo $((${EPOCHREALTIME/./})); }
 # m_start EXE ARGS...
 m_start() {
     M_TRACE="$M_DIR/trace.$(m_now_us).log"
-    local fifo="$M_DIR/trace.fifo"
+    local fifo="$M_TRACE.fifo"
     rm -f "$fifo"
     mkfifo "$fifo"
     (while IFS= read -r line; do printf '%s %s\n' "${EPOCHREALTIME/./}" "$line"; done <"$fifo" >"$M_TRACE") &
@@ -69,27 +72,32 @@ m_cpu_ms() {
     awk -v hz="$hz" '{ print int(($12 + $13) * 1000 / hz) }' <<<"$fields"
 }
 
-# The processes of $M_PREFIX other than the program: the wineserver, the
-# desktop (explorer.exe) and Wine's services, each as "pid name".
+# The processes of $M_PREFIX other than the programs measured (pids in
+# $M_PROGRAMS): the wineserver, the desktop (explorer.exe), Wine's services,
+# each as "pid name".
 m_prefix_processes() {
     local env pid
     for env in /proc/[0-9]*/environ; do
         pid=${env#/proc/}
         pid=${pid%/environ}
-        [[ $pid == "$M_PID" ]] && continue
+        [[ " $M_PROGRAMS " == *" $pid "* ]] && continue
         { tr '\0' '\n' <"$env"; } 2>/dev/null | grep -qxF "WINEPREFIX=$M_PREFIX" || continue
         printf '%s %s\n' "$pid" "$(cat "/proc/$pid/comm" 2>/dev/null)"
     done
 }
 
-# One line per process of the prefix and per thread of the program, as
-# "what:id:name cpu_ms", for m_cpu_delta.
+# CPU ms of each program given as NAME=PID (whole, and by thread) and of
+# each other process of the prefix, one "what:id:name ms" a line.
 m_cpu_snapshot() {
-    local pid name task
-    printf 'program:%s:all %s\n' "$M_PID" "$(m_cpu_ms "$M_PID")"
-    for task in /proc/"$M_PID"/task/*; do
-        name=$(cat "$task/comm" 2>/dev/null) || continue
-        printf 'thread:%s:%s %s\n' "${task##*/}" "${name// /_}" "$(m_cpu_ms "$M_PID/task/${task##*/}")"
+    local pair name pid task
+    for pair in "$@"; do
+        name=${pair%%=*}
+        pid=${pair#*=}
+        printf '%s:%s:all %s\n' "$name" "$pid" "$(m_cpu_ms "$pid")"
+        for task in /proc/"$pid"/task/*; do
+            printf '%s-thread:%s:%s %s\n' "$name" "${task##*/}" "$(tr ' ' _ <"$task/comm" 2>/dev/null)" \
+                "$(m_cpu_ms "$pid/task/${task##*/}")"
+        done
     done
     while read -r pid name; do
         printf 'prefix:%s:%s %s\n' "$pid" "${name// /_}" "$(m_cpu_ms "$pid")"
@@ -100,20 +108,20 @@ m_cpu_snapshot() {
 m_cpu_delta() {
     awk 'NR == FNR { before[$1] = $2; next }
          { key = $1; sub(/:[0-9]+:/, ":", key); delta[key] += $2 - before[$1] }
-         END { for (k in delta) print k, delta[k] }' "$1" "$2" | sort
+         END { for (k in delta) print k, delta[k] }' "$1" "$2" | LC_ALL=C sort
 }
 
-# A field of /proc/<program>/status in KiB: m_status_kib VmHWM.
+# A field of /proc/PID/status in KiB: m_status_kib PID VmHWM.
 m_status_kib() {
-    awk -v f="$1:" '$1 == f { print $2 }' "/proc/$M_PID/status"
+    awk -v f="$2:" '$1 == f { print $2 }' "/proc/$1/status"
 }
 
-# Resident memory of the program by what is mapped (the exe, each DLL,
-# heap and other anonymous memory), KiB, largest first.
+# Resident memory of process $1 by what is mapped (the exe, each DLL and
+# host library, heap and other anonymous memory), "KiB name", largest first.
 m_rss_by_mapping() {
     awk '/^[0-9a-f]+-[0-9a-f]+ / { name = ($6 == "" ? "[anonymous]" : $6); sub(/.*\//, "", name); next }
          $1 == "Rss:" { rss[name] += $2 }
-         END { for (n in rss) if (rss[n] > 0) print rss[n], n }' "/proc/$M_PID/smaps" | sort -rn
+         END { for (n in rss) if (rss[n] > 0) print rss[n], n }' "/proc/$1/smaps" | sort -rn
 }
 
 # Holds key $1 once and waits up to 5 s for probe.log ($2) to gain a line;
