@@ -77,19 +77,20 @@ percentiles() {
 
 median() { percentiles | cut -d' ' -f1; }
 
-declare -A PID READER COMMAND
+declare -A PID READER TRACE COMMAND
 
 # Starts program NAME (its command in COMMAND[NAME]) and waits for its tray
-# icon; prints the milliseconds from the start to the icon.
+# icon; sets TRAY_MS to the milliseconds from the start to the icon. (Not in
+# a subshell: the program and its trace reader must stay ours.)
 start_program() {
     local name=$1 t0 at
     t0=$(m_now_us)
-    # shellcheck disable=SC2086
     eval "m_start ${COMMAND[$name]}"
     PID[$name]=$M_PID
     READER[$name]=$M_READER
+    TRACE[$name]=$M_TRACE
     at=$(m_wait_tray_icon 30) || { echo "bench: $name showed no tray icon within 30 s" >&2; return 1; }
-    echo $(((at - t0) / 1000))
+    TRAY_MS=$(((at - t0) / 1000))
 }
 
 stop_program() {
@@ -101,11 +102,11 @@ stop_program() {
 # Starts NAME $starts times, ending all but the last run: R[NAME.tray] is
 # the median time to the tray icon.
 measure_starts() {
-    local name=$1 i ms times=()
+    local name=$1 i times=()
     echo "-- $name: $starts starts to the tray icon"
     for ((i = 1; i <= starts; i++)); do
-        ms=$(start_program "$name") || return 1
-        times+=("$ms")
+        start_program "$name" || return 1
+        times+=("$TRAY_MS")
         if ((i < starts)); then stop_program "$name"; sleep 1; fi
     done
     echo "   ms: ${times[*]}"
@@ -127,6 +128,15 @@ measure_presses() {
         sleep 0.6
     done
     R[$name.missed]=$missed
+    # Where the time goes: key down to the ShellExecute call (the poll), and
+    # that call to the new process (the shell and Wine's process start).
+    awk 'FNR == NR { if ($3 ~ /SHELL_execute/) exec[++n] = $1; next }
+         $2 > 0 { while (i < n && exec[i + 1] < $1) i++
+                  if (i < n) { e = exec[++i]; print ($2 - $1) / 1000, (e - $1) / 1000, ($2 - e) / 1000 } }' \
+        <(awk '{ $2 = $2 } 1' "${TRACE[$name]}" | sed 's/ [0-9a-f]*:trace:exec:/ x /') \
+        "$work/$name/presses" >"$work/$name/latency"
+    read -r "R[$name.poll50]" "R[$name.poll99]" < <(awk '{ printf "%.1f\n", $2 }' "$work/$name/latency" | percentiles)
+    read -r "R[$name.spawn50]" "R[$name.spawn99]" < <(awk '{ printf "%.1f\n", $3 }' "$work/$name/latency" | percentiles)
     read -r "R[$name.p50]" "R[$name.p99]" < <(awk '$2 > 0 { printf "%.1f\n", ($2 - $1) / 1000 }' "$work/$name/presses" | percentiles)
     read -r "R[$name.main50]" "R[$name.main99]" < <(awk '{ printf "%.1f\n", ($3 - $1) / 1000 }' "$work/$name/presses" | percentiles)
     R[$name.hwm]=$(m_status_kib "${PID[$name]}" VmHWM)
@@ -190,7 +200,7 @@ R[cpu_prefix]=$(awk '$1 ~ /^prefix:/ { s += $2 } END { print s + 0 }' "$work/cpu
 stop_program baseline
 measure_presses vantrel
 stop_program vantrel
-start_program baseline >/dev/null || exit 1
+start_program baseline || exit 1
 sleep 2
 measure_presses baseline
 stop_program baseline
@@ -229,6 +239,10 @@ row "key down to launch, p99" "${R[vantrel.p99]} ms" "${R[baseline.p99]} ms" \
     "<= +10 ms: $(verdict "$p99_ok")"
 row "  to the probe's wmain, p50 / p99" "${R[vantrel.main50]} / ${R[vantrel.main99]}" \
     "${R[baseline.main50]} / ${R[baseline.main99]}" "" ""
+row "  key down to ShellExecute, p50 / p99" "${R[vantrel.poll50]} / ${R[vantrel.poll99]}" \
+    "${R[baseline.poll50]} / ${R[baseline.poll99]}" "" ""
+row "  ShellExecute to created, p50 / p99" "${R[vantrel.spawn50]} / ${R[vantrel.spawn99]}" \
+    "${R[baseline.spawn50]} / ${R[baseline.spawn99]}" "" ""
 row "  presses missed (of $presses)" "${R[vantrel.missed]}" "${R[baseline.missed]}" "" ""
 row "exe size" "$vsize B" "$bsize B" "" "< 1.5 MB: $(verdict "$size_ok")"
 
