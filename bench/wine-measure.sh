@@ -124,14 +124,17 @@ m_rss_by_mapping() {
          END { for (n in rss) if (rss[n] > 0) print rss[n], n }' "/proc/$1/smaps" | sort -rn
 }
 
-# Holds key $1 once and waits up to 5 s for probe.log ($2) to gain a line;
-# prints "key_us created_us started_us" of that launch.
+# Holds key $1 for 0.2 s (four polls) and waits up to 5 s for probe.log ($2)
+# to gain a line; prints "key_us created_us started_us" of that launch. The
+# key time is taken just before xdotool starts: the event follows within the
+# few milliseconds xdotool takes to start, the same for every program (taken
+# after it returns, a program could launch "before" the key went down).
 m_press_and_time() {
     local key=$1 log=$2 before key_us end line
     before=$( [[ -f $log ]] && grep -c . "$log" || echo 0)
-    xdotool keydown "$key"
     key_us=$(m_now_us)
-    sleep 0.15
+    xdotool keydown "$key"
+    sleep 0.2
     xdotool keyup "$key"
     end=$((SECONDS + 5))
     while ((SECONDS <= end)); do
