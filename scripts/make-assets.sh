@@ -12,6 +12,7 @@
 # small tick and the focus dots are placed per size.
 #
 # The output is the same byte for byte on every run (BMP3 has no dates).
+# Bitmaps of at most 256 colours are written with a palette (see the end).
 set -eu
 out=${1:-"$(dirname "$0")/../assets"}
 work=$(mktemp -d)
@@ -417,3 +418,16 @@ convert -size 369x198 gradient:'#EAF6FF-#BFDDF5' \
   -pointsize 15 -fill '#303030' -annotate +120+130 '功能键启动器  ·  按 F12 配置' \
   -type TrueColor "BMP3:$out/SPLASH.bmp"
 splash2x
+
+# A bitmap of at most 256 colours is stored with a palette of just its
+# colours when that is smaller: the same picture in about a third of the
+# bytes, and the exe carries every one of them. The rewrite is kept only
+# when every pixel comes out the same. Uncompressed: LoadImage makes DIB
+# sections of them, and those take no RLE.
+for f in "$out"/*.bmp; do
+  colours=$(identify -format %k "$f")
+  [ "$colours" -le 256 ] || continue
+  convert "$f" +dither -colors "$colours" -type Palette -compress None "BMP3:$work/palette.bmp"
+  [ "$(compare -metric AE "$f" "$work/palette.bmp" null: 2>&1)" = 0 ] || continue
+  [ "$(wc -c <"$work/palette.bmp")" -lt "$(wc -c <"$f")" ] && mv "$work/palette.bmp" "$f"
+done

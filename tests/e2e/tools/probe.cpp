@@ -1,7 +1,10 @@
-// Launch target for the end-to-end tests. Each run appends one UTF-8 line
-//   cwd=<current directory>\tcmd=<command line>\r\n
+// Launch target for the end-to-end tests and the benchmark. Each run appends
+// one UTF-8 line
+//   cwd=<dir>\tcmd=<command line>\tcreated=<us>\tstarted=<us>\r\n
 // to probe.log beside this exe, or to the file named by the first argument,
-// and exits. The tests count lines to count launches.
+// and exits. The tests count lines to count launches; the benchmark reads the
+// two times, microseconds since 1970 (UTC): when the system created this
+// process and when its wmain began.
 #include "Utf8Out.h"
 
 #include <windows.h>
@@ -17,6 +20,23 @@ std::wstring ExeFolder() {
     std::wstring full(path, n);
     size_t slash = full.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash);
+}
+
+// FILETIME (100 ns since 1601) as microseconds since 1970.
+long long UnixMicros(const FILETIME& time) {
+    ULARGE_INTEGER ticks;
+    ticks.LowPart = time.dwLowDateTime;
+    ticks.HighPart = time.dwHighDateTime;
+    return static_cast<long long>((ticks.QuadPart - 116444736000000000ULL) / 10);
+}
+
+std::string CreatedAndStarted() {
+    FILETIME now, created, exited, kernel, user;
+    GetSystemTimePreciseAsFileTime(&now);
+    long long createdUs = 0;
+    if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        createdUs = UnixMicros(created);
+    return "\tcreated=" + std::to_string(createdUs) + "\tstarted=" + std::to_string(UnixMicros(now));
 }
 
 std::wstring CurrentDirectory() {
@@ -43,9 +63,10 @@ bool AppendLine(const std::wstring& logPath, const std::string& line) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    const std::string times = CreatedAndStarted();
     std::wstring logPath = argc > 1 && argv[1][0] ? std::wstring(argv[1])
                                                   : ExeFolder() + L"\\probe.log";
     std::string line = "cwd=" + ToUtf8(CurrentDirectory()) + "\tcmd=" +
-                       ToUtf8(GetCommandLineW()) + "\r\n";
+                       ToUtf8(GetCommandLineW()) + times + "\r\n";
     return AppendLine(logPath, line) ? 0 : 1;
 }

@@ -14,6 +14,21 @@ constexpr DWORD kPathBuffer = 32768;
 
 HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
+using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+
+// comdlg32 is loaded when the dialog is first asked for, not imported: it
+// brings the print spooler with it (and under Wine the host's printing
+// libraries), some 4 MB of memory for a dialog that most runs never show.
+GetOpenFileNameFunction OpenFileNameFunction() {
+    static const GetOpenFileNameFunction function = [] {
+        HMODULE module = ::LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return module ? reinterpret_cast<GetOpenFileNameFunction>(
+                            reinterpret_cast<void*>(::GetProcAddress(module, "GetOpenFileNameW")))
+                      : nullptr;
+    }();
+    return function;
+}
+
 }  // namespace
 
 std::wstring FileDialogFilter(const std::wstring& filter) {
@@ -69,7 +84,8 @@ std::wstring Win32Port::OpenFileDialog(WindowHandle owner, const std::wstring& t
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
                    OFN_NOCHANGEDIR | OFN_ENABLESIZING;
-    if (!::GetOpenFileNameW(&dialog)) return {};
+    const GetOpenFileNameFunction getOpenFileName = OpenFileNameFunction();
+    if (!getOpenFileName || !getOpenFileName(&dialog)) return {};
     file.resize(file.find(L'\0'));
     return file;
 }
