@@ -11,7 +11,7 @@ seconds=${1:-10}
 shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(fuzz_function_line fuzz_table_files fuzz_switch_state
-                                fuzz_version_labels fuzz_registry_string)
+                                fuzz_version_labels fuzz_registry_string fuzz_save_journal)
 build=$root/build/fuzz
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVANTREL_FUZZ=ON -DVANTREL_TESTS=OFF >/dev/null

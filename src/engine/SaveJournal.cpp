@@ -1,5 +1,7 @@
 #include "engine/SaveJournal.h"
 
+#include <algorithm>
+
 namespace vantrel {
 namespace {
 
@@ -30,6 +32,12 @@ std::vector<std::wstring> Split(const std::wstring& line) {
 bool IsPlainName(const std::wstring& name) {
     return !name.empty() && name != L"." && name != L".." &&
            name.find_first_of(L"\\/:") == std::wstring::npos;
+}
+
+bool NamesOnly(const Journal& journal, const std::vector<std::wstring>& names) {
+    for (const auto& step : journal)
+        if (std::find(names.begin(), names.end(), step.name) == names.end()) return false;
+    return true;
 }
 
 }  // namespace
@@ -99,8 +107,10 @@ bool FinishInterruptedSave(Port& port, const std::wstring& folder,
     if (port.FileExists(journalPath)) {
         const auto lines = port.ReadLines(journalPath);
         if (!lines) return false;
-        // A record this program did not write is dropped, not followed.
-        const auto journal = lines->empty() ? std::nullopt : ParseJournal(lines->front());
+        // A record this program did not write, or one that names any file
+        // but these, is dropped, not followed.
+        auto journal = lines->empty() ? std::nullopt : ParseJournal(lines->front());
+        if (journal && !NamesOnly(*journal, names)) journal.reset();
         if (journal && !CarryOut(port, folder, *journal).io.ok) return false;
         if (!port.RemoveFile(journalPath).ok) return false;
     }

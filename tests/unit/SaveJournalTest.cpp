@@ -133,12 +133,19 @@ TEST_F(InterruptedSaveTest, AJournalNeverReachesOutsideItsFolder) {
                                L"Other|del:a", L""})
         EXPECT_FALSE(ParseJournal(bad)) << bad;
 
-    // A record the program did not write is dropped without following it.
-    FakePort port;
-    port.files = oldFiles;
-    port.PutText(L"\\Save.pending", L"Vantrel save|del:..\\Custom.dll");
-    EXPECT_TRUE(FinishInterruptedSave(port, kFolder, kNames));
-    EXPECT_EQ(port.files, oldFiles);
+    // A record the program did not write, or naming another file of the
+    // folder, is dropped without following it.
+    for (const wchar_t* foreign : {L"Vantrel save|del:..\\Custom.dll", L"Vantrel save|del:Vantrel.exe",
+                                   L"Vantrel save|del:Custom.dll|del:keep.txt"}) {
+        FakePort port;
+        port.files = oldFiles;
+        port.PutFile(L"\\Vantrel.exe", "MZ");
+        port.PutFile(L"\\keep.txt", "x");
+        const Files before = port.files;
+        port.PutText(L"\\Save.pending", foreign);
+        EXPECT_TRUE(FinishInterruptedSave(port, kFolder, kNames));
+        EXPECT_EQ(port.files, before) << foreign;
+    }
 }
 
 }  // namespace
