@@ -114,7 +114,9 @@ TEST_F(Write, ReplacedFileKeepsItsAttributesAndSecurity) {
     ASSERT_TRUE(port.WriteLine(target, L"new").ok);
     EXPECT_EQ(ReadRaw(target), "new\r\n");
     EXPECT_EQ(::GetFileAttributesW(target.c_str()) & marks, marks);
-    if (keepsSecurity) EXPECT_EQ(DaclOf(target), kDacl);
+    if (keepsSecurity) {
+        EXPECT_EQ(DaclOf(target), kDacl);
+    }
     EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
 }
 
