@@ -106,7 +106,7 @@ TEST_F(InterruptedSaveTest, KilledWhileUndoingAFailedSwapStillLeavesAPair) {
     EXPECT_GT(killAt, 5);  // the undo's own steps were interrupted too
 }
 
-TEST_F(InterruptedSaveTest, AFullDiskOrAReadOnlyFolderStopsTheSaveBeforeAnyFileChanges) {
+TEST_F(InterruptedSaveTest, AFaultBeforeAnyFileChangedLeavesTheFolderAsItWas) {
     FakePort port;
     port.files = oldFiles;
     port.unwritable.insert(kCustom + kNewSuffix);  // no room for the staged copy
@@ -118,6 +118,14 @@ TEST_F(InterruptedSaveTest, AFullDiskOrAReadOnlyFolderStopsTheSaveBeforeAnyFileC
 
     port.unwritable = {InFolder(kFolder, kJournalName)};
     EXPECT_EQ(ReplaceTogether(port, changes).kind, SaveOutcome::Kind::Unchanged);
+    EXPECT_EQ(port.files, oldFiles);
+
+    // The first swap refused: nothing to put back, and no journal left for
+    // the next start to act on.
+    port.unwritable = {kFunction};
+    const SaveOutcome refused = ReplaceTogether(port, changes);
+    EXPECT_EQ(refused.kind, SaveOutcome::Kind::Unchanged);
+    EXPECT_EQ(refused.failedPath, kFunction);
     EXPECT_EQ(port.files, oldFiles);
 }
 
