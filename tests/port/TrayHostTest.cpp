@@ -64,7 +64,7 @@ TEST(TrayHost, MissingAtStartTheIconComesWhenTheTaskbarDoes) {
     EXPECT_EQ(taskbar.ids, std::vector<UINT>(taskbar.accepted.size(), 1));
 }
 
-TEST(TrayHost, ATaskbarGoneForGoodCostsNinetyTriesAndNoMore) {
+TEST(TrayHost, RetriesEveryTwoSecondsNinetyTimesAndGoingAwayOnlyRemoves) {
     EXPECT_EQ(TrayIcon::kRetryMs, 2000u);
     EXPECT_EQ(TrayIcon::kRetries, 90);
     StandInTaskbar taskbar;

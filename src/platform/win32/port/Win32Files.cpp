@@ -143,6 +143,8 @@ IoResult Win32Port::WriteLine(const std::wstring& path, const std::wstring& line
 }
 
 IoResult Win32Port::WriteBytes(const std::wstring& path, const std::string& bytes) {
+    // Refused before anything is written (MoveFileOver would refuse too, but
+    // only after the copy, and a full disk would then hide the real reason).
     if (IsReadOnly(path)) return IoResult::Fail(FileErrorReason(ERROR_ACCESS_DENIED));
     const std::wstring tempPath = path + kWriteTempSuffix;
     if (!WriteTempFile(tempPath, bytes)) {
