@@ -2,6 +2,7 @@
 
 #include "platform/win32/port/Dpi.h"
 #include "ui/main/Form1.h"
+#include "ui/tray/icon1.h"
 
 namespace vantrel::win32 {
 
@@ -17,6 +18,11 @@ Program::Program(HINSTANCE instance) : shell_(instance), app_(port_, &shell_) {
     shell_.SetApplication(&app_);
     port_.SetBeforeModal([this] { shell_.Sync(); });
     port_.SetDispatcher([this](const std::function<void()>& handlers) { shell_.Dispatch(handlers); });
+    // A close request from outside (taskkill, an installer) or the end of the
+    // Windows session, through whichever window of the program it reaches.
+    const auto endInOrder = [this] { shell_.Dispatch([this] { icon1::EndProgram(app_); }); };
+    shell_.SetEndRequest(endInOrder);
+    port_.SetEndRequest(endInOrder);
 }
 
 void Program::Start() {

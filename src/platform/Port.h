@@ -92,6 +92,8 @@ public:
     virtual std::int16_t AsyncKeyState(int virtualKey) = 0;
 
     // Shell: ShellExecute with the given verb; the result is ignored by callers.
+    // Whatever right to the foreground the program holds is passed on, so the
+    // program or document opened may come to the front.
     virtual void ShellExecute(WindowHandle owner, const std::wstring& operation,
                               const std::wstring& file, const std::wstring& parameters,
                               const std::wstring& directory, int showCommand) = 0;
@@ -165,6 +167,21 @@ public:
 
     // Window placement: HWND_TOPMOST or HWND_NOTOPMOST without moving or sizing.
     virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
+    // Brings one of the program's windows up: restored when minimised and put
+    // at the top of its band in the stacking order (which needs no right to
+    // the foreground), then asked for the foreground and the keyboard, which
+    // Windows grants only while the program has that right: after a click on
+    // its tray icon or its own windows, or after EarnForeground.
+    virtual void RaiseWindow(WindowHandle window) = 0;
+    // The one way the program earns the foreground when a polled key, which
+    // is no input to it, asks for a window or a launch: it injects one
+    // harmless key press (an unassigned key code, never a letter or digit),
+    // so that it is the source of the last input. Skipped when a window of
+    // the program is in front already, and when the window in front runs at
+    // a higher integrity level, whose input Windows does not let us reach.
+    // Costs: the key reaches the application in front, so call it once per
+    // press that acts, never per tick.
+    virtual void EarnForeground() = 0;
 
     // Runs the window modally: returns once it is hidden or destroyed; the
     // program's other windows take no input meanwhile.

@@ -114,6 +114,10 @@ public:
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
+    void RaiseWindow(WindowHandle window) override {
+        Record(L"RaiseWindow(" + std::to_wstring(window) + L")");
+    }
+    void EarnForeground() override { Record(L"EarnForeground()"); }
     std::optional<std::string> ReadBytes(const std::wstring& path) override;
     std::optional<std::wstring> ReadText(const std::wstring& path) override;
     void PlaySound(const std::wstring& file, unsigned flags) override;

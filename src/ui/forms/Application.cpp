@@ -19,7 +19,7 @@ bool Application::Unload(Form& form, UnloadMode mode) {
     if (find() == forms_.end()) return true;
     // An unload handler that unloads this form again (directly or through a
     // partner) finds it on its way out already.
-    if (std::find(unloading_.begin(), unloading_.end(), &form) != unloading_.end()) return true;
+    if (std::find(unloading_.begin(), unloading_.end(), &form) != unloading_.end()) return false;
     unloading_.push_back(&form);
     auto done = [this, &form] {
         unloading_.erase(std::find(unloading_.begin(), unloading_.end(), &form));
@@ -41,6 +41,13 @@ bool Application::Unload(Form& form, UnloadMode mode) {
     owned->AttachHandle(0);
     unloaded_.push_back(std::move(owned));
     return true;
+}
+
+Form* Application::ModalForm() const {
+    for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+        for (auto& [type, form] : forms_)
+            if (form.get() == *it) return *it;
+    return nullptr;
 }
 
 std::vector<Form*> Application::LoadedForms() const {

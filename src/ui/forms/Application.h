@@ -51,11 +51,14 @@ public:
     // Form_Unload, removes its native window and drops it from the loaded
     // forms. The object itself lives on until CollectUnloaded, so a form may
     // unload itself from its own handler. A form already being unloaded is
-    // not unloaded again. Returns whether the form is gone.
+    // not unloaded again: that call returns false, since the form is still
+    // there and its first unload may yet be refused. Returns whether the form
+    // is gone.
     bool Unload(Form& form, UnloadMode mode = UnloadMode::FromCode);
     template <class F>
-    void Unload() {
-        if (F* f = Find<F>()) Unload(*f);
+    bool Unload() {
+        F* f = Find<F>();
+        return !f || Unload(*f);
     }
 
     // Destroys forms unloaded since the last call. The shell calls it after
@@ -64,6 +67,21 @@ public:
 
     // Every loaded form, in no particular order.
     std::vector<Form*> LoadedForms() const;
+
+    // The innermost form running modally (Form::ShowModal) that is still
+    // loaded, or nullptr.
+    Form* ModalForm() const;
+    // Marks a form as running modally for as long as it lives.
+    class ModalRun {
+    public:
+        ModalRun(Application& app, Form& form) : app_(app) { app_.modal_.push_back(&form); }
+        ModalRun(const ModalRun&) = delete;
+        ModalRun& operator=(const ModalRun&) = delete;
+        ~ModalRun() { app_.modal_.pop_back(); }
+
+    private:
+        Application& app_;
+    };
 
     // Whether the program shows up in the task list (App.TaskVisible).
     bool TaskVisible() const { return taskVisible_; }
@@ -78,6 +96,7 @@ private:
     std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::vector<const Form*> unloading_;
+    std::vector<Form*> modal_;
     bool taskVisible_ = true;
 };
 

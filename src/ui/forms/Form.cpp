@@ -10,6 +10,7 @@ Form::Form(Application& application, std::wstring name, std::wstring caption, Re
 
 void Form::ShowModal() {
     Show();
+    Application::ModalRun running(app, *this);
     port.RunModal(hWnd());
 }
 

@@ -44,13 +44,17 @@ public:
     void SetBackColor(Colour c) { Change(back_, c); }
     // A window without system border and caption bar.
     bool Borderless() const { return borderless_; }
+    // The program's main window: while it is loaded, the windows of the
+    // other forms belong to it and stand above it, always-on-top included.
+    bool IsMainWindow() const { return mainWindow_; }
 
     bool Visible() const { return visible_; }
     void Show() { Change(visible_, true); }
     void Hide() { Change(visible_, false); }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool v) { Change(enabled_, v); }
-    // Shows the form and returns once it is hidden or unloaded.
+    // Shows the form and returns once it is hidden or unloaded. Meanwhile it
+    // is the application's ModalForm().
     void ShowModal();
     // Pops up a menu (of this or another form) at a point of this form's
     // window, in twips, and runs the chosen item's Click.
@@ -77,6 +81,7 @@ protected:
     Port& port;
 
     void SetBorderless(bool v) { Change(borderless_, v); }
+    void SetMainWindow() { mainWindow_ = true; }
     // Registers controls with the form in creation (z) order.
     void Add(Control& c) { controls_.push_back(&c); }
     template <class Array>
@@ -100,6 +105,7 @@ private:
     Rect client_;
     Colour back_{240, 240, 240};
     bool borderless_ = false;
+    bool mainWindow_ = false;
     bool visible_ = false, enabled_ = true;
     int corner_ = 0;
     WindowHandle hwnd_ = 0;

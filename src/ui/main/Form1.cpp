@@ -18,6 +18,7 @@ constexpr Colour kYellow{255, 255, 0};
 Form1::Form1(Application& application)
     : Form(application, L"Form1", L"Vantrel", {0, 0, 4200, 6300}) {
     SetBorderless(true);
+    SetMainWindow();
 
     // Holders and the pictures the skin shows at rest.
     const std::pair<Image*, const Picture*> holders[] = {
@@ -92,6 +93,12 @@ void Form1::Form_QueryUnload(int& cancel, UnloadMode mode) {
     // rather than silently ending the monitoring.
     cancel = 1;
     Label15_Click();
+}
+
+void Form1::BringUp() {
+    Show();
+    port.RaiseWindow(hWnd());
+    if (Form* modal = app.ModalForm(); modal && modal != this) port.RaiseWindow(modal->hWnd());
 }
 
 std::wstring Form1::DataPath(const std::wstring& relative) {

@@ -64,6 +64,11 @@ public:
 
     const KeyTable& Table() const { return table_; }
 
+    // F12 and "打开配置窗口": shows the window, raised above what covers it
+    // and restored when minimised; a dialog of the program running modally
+    // comes forward above it, since it is what takes input.
+    void BringUp();
+
     // What a secondary window does as it closes: the main window, if loaded,
     // takes input again and goes back on top.
     static void GiveBack(Application& app);

@@ -1,6 +1,7 @@
 // Form1's key monitor: Timer1 polls the keys every 50 ms; after any action
 // Timer2 holds polling off for half a second, so a key held down does not
-// fire again and again.
+// fire again and again. A polled key is no input to the program, so an
+// action that brings a window to the front earns the foreground first.
 #include "engine/KeyMonitor.h"
 #include "engine/SystemActions.h"
 #include "ui/forms/Steps.h"
@@ -19,12 +20,17 @@ void Form1::Timer1_Timer() {
     case TickDecision::Kind::Nothing:
         break;
     case TickDecision::Kind::System:
+        if (decision.action == SystemAction::StartPage) port.EarnForeground();
         RunSystemAction(decision.action, port, {hWnd(), Text4.Text(), port.ProgramFolder()});
         break;
     case TickDecision::Kind::ShowWindow:
-        Show();
+        port.EarnForeground();
+        BringUp();
         break;
     case TickDecision::Kind::Launch: {
+        // Once for all the targets of this press: each launch passes the
+        // right on to what it opens.
+        port.EarnForeground();
         const auto folder = port.ProgramFolder();
         // One launch that fails does not keep the others from starting.
         for (auto i : decision.entries)

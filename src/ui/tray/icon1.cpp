@@ -31,7 +31,20 @@ void icon1::Form_QueryUnload(int&, UnloadMode) { port.DeleteTrayIcon(); }
 
 void icon1::Picture1_MouseMove(unsigned mouseMessage) {
     // The menu opens on the right button's press and on nothing else.
-    if (mouseMessage == kWmRButtonDown) PopupMenuAtCursor(xx);
+    if (mouseMessage != kWmRButtonDown) return;
+    // Its items would act behind the dialog's back (a pause would unload the
+    // window the dialog belongs to): the dialog is what needs an answer.
+    if (Form* modal = app.ModalForm()) {
+        port.RaiseWindow(modal->hWnd());
+        return;
+    }
+    PopupMenuAtCursor(xx);
+}
+
+void icon1::EndProgram(Application& app) {
+    // The icon goes first: ending the process runs no further handlers.
+    app.Unload<icon1>();
+    app.GetPort().EndProcess();
 }
 
 void icon1::SetMonitoringItems(bool monitoring) {
@@ -39,10 +52,12 @@ void icon1::SetMonitoringItems(bool monitoring) {
     goonlook1.SetEnabled(!monitoring);
 }
 
-void icon1::Set1_Click() { app.Get<Form1>().Show(); }
+void icon1::Set1_Click() { app.Get<Form1>().BringUp(); }
 
 void icon1::stoplook1_Click() {
-    app.Unload<Form1>();
+    // A main window that stays (its unload is under way, or refused) keeps
+    // monitoring, so the menu must go on saying so.
+    if (!app.Unload<Form1>()) return;
     SetMonitoringItems(false);
 }
 

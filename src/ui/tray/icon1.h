@@ -17,8 +17,14 @@ public:
     // Removes the tray icon; never refuses.
     void Form_QueryUnload(int& cancel, UnloadMode mode) override;
 
-    // The icon's mouse messages (WM_RBUTTONDOWN, ...).
+    // The icon's mouse messages (WM_RBUTTONDOWN, ...). While a dialog of the
+    // program runs modally, the icon brings it forward instead of a menu.
     void Picture1_MouseMove(unsigned mouseMessage);
+
+    // Ends the program in order: the icon goes, then the process, at once.
+    // The answer to "是", to a close request from outside and to the end of
+    // the Windows session.
+    static void EndProgram(Application& app);
 
     void Set1_Click();
     void goonlook1_Click();

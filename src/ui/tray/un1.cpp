@@ -21,11 +21,7 @@ void un1::ShowExitConfirmation(Application& app) {
     dialog.ShowModal();
 }
 
-void un1::Command1_Click() {
-    // The icon goes first: ending the process runs no further handlers.
-    app.Unload<icon1>();
-    port.EndProcess();
-}
+void un1::Command1_Click() { icon1::EndProgram(app); }
 
 void un1::Command2_Click() { app.Unload(*this); }
 

@@ -22,8 +22,21 @@ std::int16_t Win32Port::AsyncKeyState(int virtualKey) {
 void Win32Port::ShellExecute(WindowHandle owner, const std::wstring& operation,
                              const std::wstring& file, const std::wstring& parameters,
                              const std::wstring& directory, int showCommand) {
-    ::ShellExecuteW(ToHwnd(owner), operation.c_str(), file.c_str(), parameters.c_str(),
-                    directory.c_str(), showCommand);
+    // The right to the foreground, where the program holds it (a click, or
+    // EarnForeground), goes on to whatever the shell starts, so a program
+    // launched by a key comes to the front rather than flashing behind.
+    ::AllowSetForegroundWindow(ASFW_ANY);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // The result is not examined: a target that cannot be opened is
+    // reported by the shell itself, if at all.
+    info.hwnd = ToHwnd(owner);
+    info.lpVerb = operation.c_str();
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.c_str();
+    info.lpDirectory = directory.c_str();
+    info.nShow = showCommand;
+    ::ShellExecuteExW(&info);
 }
 
 std::intptr_t Win32Port::SendMessage(WindowHandle window, unsigned message,

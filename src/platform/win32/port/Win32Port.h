@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/Port.h"
+#include "platform/win32/port/EndMessages.h"
 #include "platform/win32/port/Handles.h"
 #include "platform/win32/port/Win32Api.h"
 
@@ -19,13 +20,17 @@ public:
     Win32Port();
     ~Win32Port() override;
 
-    // Called before every modal call (message box, dialogs, popup menus) so
-    // that the native windows show the forms' latest state first.
+    // Called before every modal call (message box, dialogs, popup menus) and
+    // before a window is raised, so that the native windows show the forms'
+    // latest state first.
     void SetBeforeModal(std::function<void()> flush) { beforeModal_ = std::move(flush); }
     // Runs handlers the port calls back (tray icon events) the way the shell
     // runs every native event's handlers.
     using Dispatcher = std::function<void(const std::function<void()>&)>;
     void SetDispatcher(Dispatcher dispatch) { dispatch_ = std::move(dispatch); }
+    // What the port's own windows (the tray's) do when asked from outside
+    // to close, or when the session ends.
+    void SetEndRequest(EndRequest end) { end_ = std::move(end); }
 
     std::int16_t AsyncKeyState(int virtualKey) override;
     void ShellExecute(WindowHandle owner, const std::wstring& operation, const std::wstring& file,
@@ -57,6 +62,8 @@ public:
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
+    void RaiseWindow(WindowHandle window) override;
+    void EarnForeground() override;
     void RunModal(WindowHandle window) override;
     std::wstring OpenFileDialog(WindowHandle owner, const std::wstring& title,
                                 const std::wstring& filter) override;
@@ -71,6 +78,7 @@ public:
 private:
     std::function<void()> beforeModal_;
     Dispatcher dispatch_;
+    EndRequest end_;
     std::unique_ptr<TrayIcon> tray_;
     UniqueHandle instanceMutex_;  // held for the life of the process
     bool instanceChecked_ = false;

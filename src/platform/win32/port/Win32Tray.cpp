@@ -27,8 +27,13 @@ NOTIFYICONDATAW IconData(HWND window) {
 
 }  // namespace
 
+void TrayIcon::AllowThroughFilter(HWND window, UINT message) {
+    ::ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+}
+
 TrayIcon::TrayIcon(std::wstring tip, EventHandler onEvent,
-                   std::function<void(const std::function<void()>&)> run, Notifier notify)
+                   std::function<void(const std::function<void()>&)> run, Notifier notify,
+                   const MessageFilter& allow)
     : tip_(std::move(tip)),
       onEvent_(std::move(onEvent)),
       run_(std::move(run)),
@@ -47,6 +52,7 @@ TrayIcon::TrayIcon(std::wstring tip, EventHandler onEvent,
     window_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"Vantrel tray", WS_POPUP, 0, 0,
                                     0, 0, nullptr, nullptr, instance, this));
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    if (window_ && taskbarCreated_ != 0 && allow) allow(window_.get(), taskbarCreated_);
     // The notification area is on the primary monitor, where the window is.
     const int dpi = WindowDpi(window_.get());
     icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
@@ -113,6 +119,7 @@ LRESULT TrayIcon::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         if (Add() || --retriesLeft_ <= 0) ::KillTimer(hwnd, kRetryTimer);
         return 0;
     }
+    if (LRESULT result = 0; AnswerEndMessage(message, wParam, end_, result)) return result;
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
         if (!Add()) {
             retriesLeft_ = kRetries;
@@ -125,6 +132,7 @@ LRESULT TrayIcon::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
 
 bool Win32Port::AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) {
     tray_ = std::make_unique<TrayIcon>(tip, std::move(onEvent), dispatch_);
+    tray_->SetEndRequest(end_);
     return tray_->Shown();
 }
 

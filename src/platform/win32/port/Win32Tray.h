@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/win32/port/EndMessages.h"
 #include "platform/win32/port/Handles.h"
 #include "platform/win32/port/Win32Api.h"
 
@@ -21,10 +22,15 @@ public:
     using EventHandler = std::function<void(unsigned mouseMessage)>;
     // What talks to the taskbar: Shell_NotifyIconW, or a stand-in in tests.
     using Notifier = std::function<BOOL(DWORD command, NOTIFYICONDATAW* data)>;
+    // What lets a message through the window's filter: an elevated program's
+    // windows get no message from a program of lower integrity, Explorer's
+    // "TaskbarCreated" broadcast included, unless allowed.
+    using MessageFilter = std::function<void(HWND window, UINT message)>;
+    static void AllowThroughFilter(HWND window, UINT message);
     // `run` runs the handler the way the shell runs every event's handlers.
     TrayIcon(std::wstring tip, EventHandler onEvent,
              std::function<void(const std::function<void()>&)> run,
-             Notifier notify = &::Shell_NotifyIconW);
+             Notifier notify = &::Shell_NotifyIconW, const MessageFilter& allow = &AllowThroughFilter);
     ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -32,6 +38,9 @@ public:
     // Whether the icon shows now; while it does not, retries are running.
     bool Shown() const { return shown_; }
     HWND Window() const { return window_.get(); }
+    // What a close request from outside or the session's end does (the tray
+    // window is one of the program's top-level windows).
+    void SetEndRequest(EndRequest end) { end_ = std::move(end); }
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -43,6 +52,7 @@ private:
     EventHandler onEvent_;
     std::function<void(const std::function<void()>&)> run_;
     Notifier notify_;
+    EndRequest end_;
     UniqueWindow window_;
     HICON icon_ = nullptr;  // shared resource icon, not destroyed
     UINT taskbarCreated_ = 0;

@@ -41,7 +41,7 @@ bool FormWindow::Create() {
                      form_.Caption().c_str(), 0, 0, 100, 100))
         return false;
     form_.AttachHandle(reinterpret_cast<WindowHandle>(Handle()));
-    if (HWND owner = shell_.TaskOwner()) SetOwner(owner);
+    if (HWND owner = shell_.OwnerFor(form_)) SetOwner(owner);
     dpi_ = WindowDpi(Handle());
     fonts_ = FontCache(dpi_);
     CreateChildren();
@@ -66,9 +66,11 @@ void FormWindow::Close() {
 
 void FormWindow::SetOwner(HWND owner) {
     HWND hwnd = Handle();
-    if (!hwnd || GetWindow(hwnd, GW_OWNER) == owner) return;
-    // The taskbar looks at a window when it is shown.
-    const bool visible = IsWindowVisible(hwnd) != FALSE;
+    HWND old = hwnd ? GetWindow(hwnd, GW_OWNER) : nullptr;
+    if (!hwnd || old == owner) return;
+    // The taskbar looks at a window when it is shown: only a window that
+    // gains or loses an owner gains or loses its button.
+    const bool visible = IsWindowVisible(hwnd) != FALSE && (old == nullptr) != (owner == nullptr);
     if (visible) ShowWindow(hwnd, SW_HIDE);
     SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     if (visible) ShowWindow(hwnd, SW_SHOWNA);
@@ -248,6 +250,9 @@ FormWindow::Child* FormWindow::ChildOf(HWND hwnd) {
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Unloaded windows are freed only after this message, however it ends.
     Shell::Busy busy(shell_);
+    // A close request from outside (WM_CLOSE) and the session's end.
+    if (LRESULT result = 0; AnswerEndMessage(message, wParam, [this] { shell_.RequestEnd(); }, result))
+        return result;
     if (message == MnemonicMessage()) return OnMnemonic(static_cast<wchar_t>(wParam)) ? 1 : 0;
     switch (message) {
     case WM_ERASEBKGND: {
@@ -286,8 +291,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_CLOSE:
-        // The close box or Alt+F4: the form decides, and may refuse.
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_CLOSE) break;
+        // The close box or Alt+F4: the form decides, and may refuse. Not
+        // passed on, so it never becomes a WM_CLOSE.
         shell_.UnloadByUser(form_);
         return 0;
     case WM_GETDPISCALEDSIZE: {

@@ -11,11 +11,28 @@ Shell::~Shell() {
     for (auto& [form, window] : windows_) window->Close();
 }
 
+Shell::TaskOwnerWindow::TaskOwnerWindow(Shell& shell, HINSTANCE instance) : shell_(shell) {
+    constexpr wchar_t kClass[] = L"VantrelOwner";
+    // Never shown, and untitled so that nobody takes it for a form.
+    if (RegisterClassOnce(instance, kClass, nullptr))
+        CreateBound(instance, kClass, 0, WS_POPUP, L"", 0, 0, 0, 0);
+}
+
+LRESULT Shell::TaskOwnerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; AnswerEndMessage(message, wParam, [this] { shell_.RequestEnd(); }, result))
+        return result;
+    return Default(message, wParam, lParam);
+}
+
 void Shell::Attach(Form& form) {
     if (WindowOf(form)) return;
     auto window = std::make_unique<FormWindow>(*this, form);
     if (!window->Create()) return;
     windows_.emplace(&form, std::move(window));
+    if (form.IsMainWindow()) {
+        main_ = &form;
+        Reown();
+    }
 }
 
 void Shell::Detach(Form& form) {
@@ -23,18 +40,30 @@ void Shell::Detach(Form& form) {
     if (it == windows_.end()) return;
     auto window = std::move(it->second);
     windows_.erase(it);
+    // Windows destroys owned windows with their owner: the dialogs of a main
+    // window that goes (a pause) move to the hidden owner first and live on.
+    if (main_ == &form) {
+        main_ = nullptr;
+        Reown();
+    }
     window->Close();
     closed_.push_back(std::move(window));
 }
 
 void Shell::SetTaskVisible(bool visible) {
     taskVisible_ = visible;
-    if (!visible && !taskOwner_) {
-        // Never shown, and untitled so that nobody takes it for a form.
-        taskOwner_.reset(CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                         instance_, nullptr));
-    }
-    for (auto& [form, window] : windows_) window->SetOwner(TaskOwner());
+    if (!visible && !taskOwner_) taskOwner_ = std::make_unique<TaskOwnerWindow>(*this, instance_);
+    Reown();
+}
+
+HWND Shell::OwnerFor(const Form& form) const {
+    if (!form.IsMainWindow() && main_)
+        if (FormWindow* main = WindowOf(*main_); main && main->Handle()) return main->Handle();
+    return taskVisible_ || !taskOwner_ ? nullptr : taskOwner_->Handle();
+}
+
+void Shell::Reown() {
+    for (auto& [form, window] : windows_) window->SetOwner(OwnerFor(*form));
 }
 
 FormWindow* Shell::WindowOf(const Form& form) const {

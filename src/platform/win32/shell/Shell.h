@@ -9,7 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/win32/port/EndMessages.h"
 #include "platform/win32/shell/BitmapCache.h"
+#include "platform/win32/shell/WindowBase.h"
 #include "ui/forms/Application.h"
 #include "ui/forms/FormHost.h"
 
@@ -32,8 +34,19 @@ public:
     // Out of the task list, the forms' windows are owned by a hidden window
     // of the shell's: owned windows get no taskbar button.
     void SetTaskVisible(bool visible) override;
-    // The owner the forms' windows get, nullptr while they show in the task list.
-    HWND TaskOwner() const { return taskVisible_ ? nullptr : taskOwner_.get(); }
+    // The owner a form's window gets. While the main window is loaded the
+    // other forms' windows belong to it, so they stand above it, topmost
+    // included, and a click on it while it is disabled brings them forward.
+    // Otherwise, and for the main window itself, the hidden owner window
+    // out of the task list, nullptr in it.
+    HWND OwnerFor(const Form& form) const;
+
+    // What a close request from outside or the end of the Windows session
+    // does, through any of the forms' windows or the hidden owner window.
+    void SetEndRequest(EndRequest end) { end_ = std::move(end); }
+    void RequestEnd() {
+        if (end_) end_();
+    }
 
     // Pushes every state change of every loaded form to its window.
     void Sync();
@@ -66,7 +79,22 @@ public:
     BitmapCache& Bitmaps() { return bitmaps_; }
 
 private:
+    // The hidden window that owns the forms' windows out of the task list.
+    class TaskOwnerWindow final : public WindowBase {
+    public:
+        TaskOwnerWindow(Shell& shell, HINSTANCE instance);
+        ~TaskOwnerWindow() override { DestroyBound(); }
+
+    protected:
+        LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    private:
+        Shell& shell_;
+    };
+
     FormWindow* WindowOf(const Form& form) const;
+    // Gives every form's window the owner OwnerFor names.
+    void Reown();
     void Collect();
 
     HINSTANCE instance_;
@@ -78,7 +106,9 @@ private:
     int depth_ = 0;
     bool syncing_ = false;
     bool taskVisible_ = true;
-    UniqueWindow taskOwner_;
+    std::unique_ptr<TaskOwnerWindow> taskOwner_;
+    const Form* main_ = nullptr;  // the loaded main window's form
+    EndRequest end_;
 };
 
 }  // namespace vantrel::win32

@@ -1,0 +1,85 @@
+// Raising the program's windows and earning the foreground for them.
+//
+// Windows gives the foreground only to the process that received the last
+// input (or was handed the right by the one in front). A click on the tray
+// icon or on the program's own windows is such input; a function key that
+// the key monitor finds down by polling is not: it went to the application
+// in front. Raising a window in the stacking order needs no right, so that
+// always happens; for the keyboard focus the program makes itself the source
+// of the last input by injecting one key press that nobody acts on.
+#include <optional>
+#include <vector>
+
+#include "platform/win32/port/Handles.h"
+#include "platform/win32/port/Win32Port.h"
+
+namespace vantrel::win32 {
+namespace {
+
+// An unassigned virtual-key code: no application acts on it, it is no
+// letter or digit (the voice keys would speak those), and the key monitor
+// does not poll it.
+constexpr WORD kHarmlessKey = 0xE8;
+
+// The mandatory integrity level of a process (its label's last relative
+// id: 0x2000 medium, 0x3000 high, 0x4000 system), when it can be read.
+std::optional<DWORD> IntegrityOf(HANDLE process) {
+    UniqueHandle token;
+    if (!::OpenProcessToken(process, TOKEN_QUERY, token.put())) return std::nullopt;
+    DWORD size = 0;
+    ::GetTokenInformation(token.get(), TokenIntegrityLevel, nullptr, 0, &size);
+    if (size < sizeof(TOKEN_MANDATORY_LABEL)) return std::nullopt;
+    std::vector<BYTE> buffer(size);
+    if (!::GetTokenInformation(token.get(), TokenIntegrityLevel, buffer.data(), size, &size))
+        return std::nullopt;
+    PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer.data())->Label.Sid;
+    if (!sid || !::IsValidSid(sid)) return std::nullopt;
+    const UCHAR count = *::GetSidSubAuthorityCount(sid);
+    if (count == 0) return std::nullopt;
+    return *::GetSidSubAuthority(sid, count - 1u);
+}
+
+// Whether input injected now could reach the process in front: not when it
+// runs at a higher integrity level (UIPI drops the input without a word),
+// nor when that cannot be told.
+bool InputReaches(DWORD frontProcess) {
+    UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, frontProcess));
+    if (!process) return false;
+    const auto theirs = IntegrityOf(process.get());
+    const auto ours = IntegrityOf(::GetCurrentProcess());
+    return theirs && ours && *theirs <= *ours;
+}
+
+}  // namespace
+
+void Win32Port::RaiseWindow(WindowHandle window) {
+    // The window first shows the form's latest state: a form just shown is
+    // made visible before it is raised.
+    if (beforeModal_) beforeModal_();
+    HWND hwnd = reinterpret_cast<HWND>(window);
+    if (!::IsWindow(hwnd)) return;
+    if (::IsIconic(hwnd)) ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    // Top of its band: a topmost window above the other topmost ones, the
+    // windows it owns (its dialogs) above it.
+    ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Granted only with the right; otherwise Windows flashes the window's
+    // taskbar button (it has none) and the window stays raised, unfocused.
+    ::SetForegroundWindow(hwnd);
+}
+
+void Win32Port::EarnForeground() {
+    HWND front = ::GetForegroundWindow();
+    DWORD frontProcess = 0;
+    if (front) ::GetWindowThreadProcessId(front, &frontProcess);
+    if (frontProcess == ::GetCurrentProcessId()) return;  // the right is ours already
+    if (frontProcess != 0 && !InputReaches(frontProcess)) return;
+    INPUT press[2]{};
+    for (INPUT& key : press) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = kHarmlessKey;
+    }
+    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, press, sizeof(INPUT));
+}
+
+}  // namespace vantrel::win32
