@@ -25,6 +25,8 @@ void RunSystemAction(SystemAction action, Port& port, const ActionContext& conte
         // With no start page there is nothing to open; handing the shell an
         // empty name would only earn the user an error dialog.
         if (TrimBlanks(context.startPage).empty()) break;
+        // The browser should come to the front: a polled key earns that first.
+        port.EarnForeground();
         port.ShellExecute(context.window, L"Open", context.startPage, L"", context.programFolder,
                           kSwShowNormal);
         break;

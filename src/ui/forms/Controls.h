@@ -101,6 +101,9 @@ public:
     // check boxes, text boxes and image buttons stop by default.
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool v) { tabStop_ = v; }
+    // The form's cancelling choice: Esc clicks it (design time only).
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool v) { cancel_ = v; }
 
     std::uint64_t Revision() const { return revision_; }
 
@@ -119,7 +122,7 @@ private:
     ControlKind kind_;
     Rect rect_;
     int index_ = -1;
-    bool enabled_ = true, visible_ = true;
+    bool enabled_ = true, visible_ = true, cancel_ = false;
     std::wstring tooltip_, accessibleName_;
     bool tabStop_ = kind_ != ControlKind::Label && kind_ != ControlKind::Image &&
                     kind_ != ControlKind::Timer && kind_ != ControlKind::Frame;

@@ -14,6 +14,15 @@ void Form::ShowModal() {
     port.RunModal(hWnd());
 }
 
+bool Form::PressCancel() {
+    for (Control* control : controls_)
+        if (control->Cancel() && control->Visible() && control->Enabled() && control->Click) {
+            control->Click();
+            return true;
+        }
+    return false;
+}
+
 void Form::PopupMenu(MenuItem& menu, int x, int y) {
     int firstId = 1;
     RunChosen(menu, port.PopupMenu(hWnd(), menu.Popup(firstId), x, y));

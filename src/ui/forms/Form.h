@@ -56,6 +56,9 @@ public:
     // Shows the form and returns once it is hidden or unloaded. Meanwhile it
     // is the application's ModalForm().
     void ShowModal();
+    // Esc: clicks the form's cancelling choice where it has one that is
+    // visible and enabled; returns whether it had.
+    bool PressCancel();
     // Pops up a menu (of this or another form) at a point of this form's
     // window, in twips, and runs the chosen item's Click.
     void PopupMenu(MenuItem& menu, int x, int y);

@@ -9,6 +9,7 @@ Form5::Form5(Application& application) : Form(application, L"Form5", L"", {0, 0,
     Divider.SetBackColor({128, 128, 128});
     Divider.SetOpaque(true);
     Command1.Click = [this] { Command1_Click(); };
+    Command1.SetCancel(true);
     Command2.Click = [this] { Command2_Click(); };
     Command3.Click = [this] { Command3_Click(); };
     Command4.Click = [this] { Command4_Click(); };

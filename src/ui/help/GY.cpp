@@ -28,6 +28,7 @@ GY::GY(Application& application) : Form(application, L"GY", L"关于Vantrel", {0
     Label16.Click = [this] { Label16_Click(); };
     Label17.Click = [this] { Label17_Click(); };
     Label9.Click = [this] { Label9_Click(); };
+    Label9.SetCancel(true);
 
     // Hover and press feedback; the surroundings put things back.
     Frame2.MouseMove = [this](const MouseArgs&) {

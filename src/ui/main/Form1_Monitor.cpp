@@ -20,7 +20,6 @@ void Form1::Timer1_Timer() {
     case TickDecision::Kind::Nothing:
         break;
     case TickDecision::Kind::System:
-        if (decision.action == SystemAction::StartPage) port.EarnForeground();
         RunSystemAction(decision.action, port, {hWnd(), Text4.Text(), port.ProgramFolder()});
         break;
     case TickDecision::Kind::ShowWindow:

@@ -23,6 +23,7 @@ Form2::Form2(Application& application) : Form(application, L"Form2", L"设置", 
     y2.Click = [this] { y2_Click(); };
     n2.Click = [this] { n2_Click(); };
     Command2.Click = [this] { Command2_Click(); };
+    Command2.SetCancel(true);
     Label3.Click = [this] { Label3_Click(); };
     // Hover and press feedback; a disabled button takes no mouse.
     y2.MouseMove = [this](const MouseArgs&) {

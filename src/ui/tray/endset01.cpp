@@ -10,6 +10,7 @@ endset01::endset01(Application& application)
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     Command3.Click = [this] { Command3_Click(); };
+    Command3.SetCancel(true);
     Add(Frame1);
     Add(Command1);
     Add(Command2);

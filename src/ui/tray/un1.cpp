@@ -8,6 +8,7 @@ namespace vantrel {
 un1::un1(Application& application) : Form(application, L"un1", L"", {0, 0, 4200, 1800}) {
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
+    Command2.SetCancel(true);
     // Tab order: "是" first, so it has the focus when the dialog opens.
     Add(Command1);
     Add(Command2);

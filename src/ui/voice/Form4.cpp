@@ -19,6 +19,7 @@ Form4::Form4(Application& application)
     Check1.Click = [this] { Check1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     Command6.Click = [this] { Command6_Click(); };
+    Command6.SetCancel(true);  // without the add-on; with it, only "确定" closes
     Timer1.Tick = [this] { Timer1_Timer(); };
     Timer2.Tick = [this] { Timer2_Timer(); };
     for (Control* c : std::initializer_list<Control*>{&Timer1, &Timer2, &ys1, &sb1, &setlist1,

@@ -18,6 +18,16 @@
 //   inspect click <title> <button>     press the child button with that caption
 //                                      (& ignored) or "#<id>"
 //   inspect close <title>              post WM_CLOSE to that window
+//   inspect send <window> <what>       send that window (a title, or class=<name>
+//                                      for an untitled one) a message and print
+//                                      its answer: close (WM_CLOSE), sysclose
+//                                      (WM_SYSCOMMAND SC_CLOSE, as the close box),
+//                                      queryend (WM_QUERYENDSESSION), endsession
+//                                      and endcancelled (WM_ENDSESSION TRUE, FALSE)
+//   inspect minimize <title>           minimise that window, as another program may
+//   inspect cover <seconds> [topmost]  show a window titled "cover" over the screen
+//                                      but the taskbar for that long (in the top-most band
+//                                      when asked), as another program would
 //   inspect procs [exe name]           running processes; exit 1 if none match
 //   inspect version <file>             the file's version resource: the fixed
 //                                      file and product versions, then one line
@@ -68,9 +78,10 @@ std::wstring Describe(HWND hwnd) {
     LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
     wchar_t fields[256];
     std::swprintf(fields, std::size(fields),
-                  L"visible=%d\tenabled=%d\ttopmost=%d\trect=%ld,%ld,%ld,%ld", IsWindowVisible(hwnd) ? 1 : 0,
-                  IsWindowEnabled(hwnd) ? 1 : 0, (ex & WS_EX_TOPMOST) ? 1 : 0, r.left, r.top,
-                  r.right, r.bottom);
+                  L"visible=%d\tenabled=%d\ttopmost=%d\ticonic=%d\trect=%ld,%ld,%ld,%ld",
+                  IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
+                  (ex & WS_EX_TOPMOST) ? 1 : 0, IsIconic(hwnd) ? 1 : 0, r.left, r.top, r.right,
+                  r.bottom);
     return fields;
 }
 
@@ -227,6 +238,70 @@ int Close(const std::wstring& title) {
     return 0;
 }
 
+// The window a `send` names: a title, or class=<name> for an untitled one.
+HWND Target(const std::wstring& name) {
+    const std::wstring prefix = L"class=";
+    if (name.rfind(prefix, 0) != 0) {
+        std::vector<HWND> found = Titled(name);
+        return found.empty() ? nullptr : found.front();
+    }
+    for (const TopWindow& w : TopWindows())
+        if (ClassOf(w.hwnd) == name.substr(prefix.size())) return w.hwnd;
+    return nullptr;
+}
+
+int Send(const std::wstring& name, const std::wstring& what) {
+    HWND target = Target(name);
+    if (!target) return Fail(L"no window " + name);
+    struct Message { const wchar_t* what; UINT message; WPARAM wParam; };
+    const Message messages[] = {{L"close", WM_CLOSE, 0},           {L"sysclose", WM_SYSCOMMAND, SC_CLOSE},
+                                {L"queryend", WM_QUERYENDSESSION, 0}, {L"endsession", WM_ENDSESSION, TRUE},
+                                {L"endcancelled", WM_ENDSESSION, FALSE}};
+    for (const Message& m : messages) {
+        if (what != m.what) continue;
+        DWORD_PTR result = 0;
+        // The window's process may end inside the call: no answer then.
+        if (!SendMessageTimeoutW(target, m.message, m.wParam, 0, SMTO_ABORTIFHUNG, 5000, &result))
+        {
+            PrintUtf8(L"answer=none\n");
+            return 0;
+        }
+        PrintUtf8(L"answer=" + std::to_wstring(result) + L"\n");
+        return 0;
+    }
+    return Fail(L"send: unknown message " + what);
+}
+
+int Minimize(const std::wstring& title) {
+    std::vector<HWND> found = Titled(title);
+    if (found.empty()) return Fail(L"no window titled " + title);
+    ShowWindowAsync(found.front(), SW_MINIMIZE);
+    return 0;
+}
+
+int Cover(double seconds, bool topmost) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    wc.lpszClassName = L"E2ECover";
+    RegisterClassW(&wc);
+    // All but the taskbar at the bottom, so the tray icon can still be clicked.
+    HWND cover = CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, wc.lpszClassName, L"cover", WS_POPUP | WS_VISIBLE,
+                                 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 40,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+    if (!cover) return Fail(L"cannot create the cover window");
+    SetForegroundWindow(cover);
+    PrintUtf8(L"covered\n");
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    while (GetTickCount64() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    return 0;
+}
+
 int Procs(const std::wstring& name) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return Fail(L"no process snapshot");
@@ -290,8 +365,12 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"focus" && argc == 3) return Focus(arg(2));
     if (command == L"click" && argc == 4) return Click(arg(2), arg(3));
     if (command == L"close" && argc == 3) return Close(arg(2));
+    if (command == L"send" && argc == 4) return Send(arg(2), arg(3));
+    if (command == L"minimize" && argc == 3) return Minimize(arg(2));
+    if (command == L"cover" && (argc == 3 || argc == 4)) return Cover(_wtof(argv[2]), arg(3) == L"topmost");
     if (command == L"procs" && argc <= 3) return Procs(arg(2));
     if (command == L"version" && argc == 3) return Version(arg(2));
     return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
-                L"focus T | click T BUTTON | close T | procs [EXE] | version FILE");
+                L"focus T | click T BUTTON | close T | send W WHAT | minimize T | cover SECONDS [topmost] | "
+                L"procs [EXE] | version FILE");
 }

@@ -47,6 +47,11 @@ bool IsMouseMessage(UINT message) {
 }  // namespace
 
 LRESULT FormWindow::OnCommand(WPARAM wParam, LPARAM) {
+    // Esc, as the dialog manager reports it: the form's cancelling choice.
+    if (LOWORD(wParam) == IDCANCEL && !pushing_ && !closed_) {
+        shell_.Dispatch([this] { form_.PressCancel(); });
+        return 0;
+    }
     Child* child = ChildById(LOWORD(wParam));
     if (!child || !child->hwnd || pushing_ || closed_) return 0;
     const UINT code = HIWORD(wParam);
