@@ -3,6 +3,7 @@
 // re-created taskbar gets the icon again, once.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/port/Win32Tray.h"
@@ -62,6 +63,18 @@ TEST(TrayHost, MissingAtStartTheIconComesWhenTheTaskbarDoes) {
     ::SendMessageW(icon.Window(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_EQ(taskbar.Count(NIM_ADD), 2);
     EXPECT_EQ(taskbar.ids, std::vector<UINT>(taskbar.accepted.size(), 1));
+}
+
+TEST(TrayHost, AnElevatedCopyLetsExplorersTaskbarCreatedThrough) {
+    StandInTaskbar taskbar;
+    taskbar.up = true;
+    std::vector<std::pair<HWND, UINT>> allowed;
+    TrayIcon icon(L"Vantrel", nullptr, nullptr, taskbar.Notifier(),
+                  [&](HWND window, UINT message) { allowed.emplace_back(window, message); });
+    // Explorer runs at a lower integrity level than an elevated Vantrel:
+    // without this its broadcast never arrives and the icon stays lost.
+    EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{
+                           {icon.Window(), ::RegisterWindowMessageW(L"TaskbarCreated")}}));
 }
 
 TEST(TrayHost, RetriesEveryTwoSecondsNinetyTimesAndGoingAwayOnlyRemoves) {

@@ -120,6 +120,57 @@ TEST_F(TrayTest, OpenSettingsAndAboutFromTheTray) {
     EXPECT_TRUE(port.modals.empty());  // both modeless
 }
 
+TEST_F(TrayTest, TheIconAndF12BringTheWindowUpAndAModalDialogAboveIt) {
+    Form1& form = *app.Find<Form1>();
+    const std::wstring raiseMain = L"RaiseWindow(" + std::to_wstring(form.hWnd()) + L")";
+    // A click on the icon is input to the program: no key needs injecting.
+    port.calls.clear();
+    Choose(L"打开配置窗口   (F12)");
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(port.CallsTo(L"RaiseWindow"), (std::vector<std::wstring>{raiseMain}));
+    EXPECT_TRUE(port.CallsTo(L"EarnForeground").empty());
+    // F12 while the exit chooser runs modally: the window, then the chooser
+    // that takes the input, come up.
+    form.Timer2_Timer();
+    std::vector<std::wstring> raised;
+    port.during = [&](const std::wstring& call) {
+        if (call.rfind(L"RunModal", 0) != 0 || !raised.empty()) return;
+        port.calls.clear();
+        Tick(form, {kF12});
+        raised = port.calls;
+    };
+    form.cmdcancelt.Click();
+    EXPECT_EQ(raised, (std::vector<std::wstring>{L"EarnForeground()", raiseMain,
+                                                 L"RaiseWindow(" + std::to_wstring(app.Find<endset01>()->hWnd()) + L")"}));
+}
+
+TEST_F(TrayTest, WhileADialogRunsModallyTheMenuCannotPauseBehindIt) {
+    Form1& form = *app.Find<Form1>();
+    form.Show();
+    bool asked = false;
+    port.during = [&](const std::wstring& call) {
+        if (call.rfind(L"RunModal", 0) != 0 || asked) return;
+        asked = true;
+        // The icon brings the exit chooser forward instead of a menu ...
+        port.trayEvent(kWmRButtonDown);
+        EXPECT_TRUE(port.popups.empty());
+        EXPECT_EQ(port.calls.back(), L"RaiseWindow(" + std::to_wstring(app.Find<endset01>()->hWnd()) + L")");
+        // ... and a pause chosen from a menu opened before does not pretend:
+        // the window, whose close is what asked, stays and so does the menu.
+        Tray().stoplook1_Click();
+        EXPECT_TRUE(app.IsLoaded<Form1>());
+        EXPECT_TRUE(Tray().stoplook1.Enabled());
+        EXPECT_FALSE(Tray().goonlook1.Enabled());
+    };
+    // Alt+F4 on the main window opens the exit chooser modally.
+    EXPECT_FALSE(app.Unload(form, UnloadMode::FromControlMenu));
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(form.Timer1.Enabled() || form.Timer2.Enabled());
+    port.during = nullptr;
+    port.trayEvent(kWmRButtonDown);
+    EXPECT_EQ(EnabledItems(), (std::vector<bool>{true, false, true, true, true, true}));
+}
+
 TEST_F(TrayTest, ExitFromTheTrayAsksAndYesRemovesTheIconBeforeEnding) {
     Choose(L"退出软件  (&X)");
     ASSERT_TRUE(app.IsLoaded<un1>());
@@ -193,6 +244,25 @@ TEST_F(ExitChooserTest, BackAndTheCloseBoxGiveTheWindowBackWithOnTopStillOff) {
     form->Label15.Click();
     EXPECT_TRUE(app.Unload(*app.Find<endset01>(), UnloadMode::FromControlMenu));
     EXPECT_TRUE(form->Enabled());
+}
+
+TEST_F(ExitChooserTest, EscapeAnswersEachDialogsCancellingChoice) {
+    chooser->Command2.Click();
+    EXPECT_TRUE(app.Find<un1>()->PressCancel());  // "否"
+    EXPECT_FALSE(app.IsLoaded<un1>());
+    EXPECT_FALSE(port.ended);
+    EXPECT_TRUE(chooser->PressCancel());  // "返回(&B)"
+    EXPECT_FALSE(app.IsLoaded<endset01>());
+    EXPECT_TRUE(form->Visible());
+    EXPECT_TRUE(app.Get<Form2>().PressCancel());  // "完成配置"
+    EXPECT_FALSE(app.IsLoaded<Form2>());
+    GY& about = app.Get<GY>();
+    about.Show();
+    EXPECT_TRUE(about.PressCancel());  // "关闭"
+    EXPECT_FALSE(about.Visible());
+    // A form without one ignores Escape.
+    EXPECT_FALSE(form->PressCancel());
+    EXPECT_TRUE(form->Visible());
 }
 
 TEST_F(ExitChooserTest, EndAsksOverTheChooserAndNoReturnsToIt) {
