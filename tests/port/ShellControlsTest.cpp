@@ -297,17 +297,28 @@ TEST_F(ShellControls, OutOfTheTaskListTheWindowsHaveAHiddenOwner) {
     EXPECT_EQ(GetWindow(Hwnd(app.Get<LaterForm>()), GW_OWNER), nullptr);
 }
 
-TEST_F(ShellControls, CloseBoxAsksTheFormWhichMayRefuse) {
-    form.refuseClose = true;
+TEST_F(ShellControls, CloseBoxAsksTheFormWhichMayRefuseAndACloseFromOutsideEndsInstead) {
+    int endRequests = 0;
+    shell.SetEndRequest([&] { ++endRequests; });
+    // A WM_CLOSE from outside (taskkill) is no user's close: the program is
+    // asked to end, and no window goes behind its back.
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(endRequests, 1);
+    EXPECT_TRUE(form.modes.empty());
+    EXPECT_TRUE(IsWindow(hwnd));
+
+    // The close box and Alt+F4 arrive as SC_CLOSE.
+    form.refuseClose = true;
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_EQ(form.modes, std::vector<UnloadMode>{UnloadMode::FromControlMenu});
     EXPECT_TRUE(app.IsLoaded<PanelForm>());
     EXPECT_TRUE(IsWindow(hwnd));
 
     form.refuseClose = false;
-    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(app.IsLoaded<PanelForm>());
     EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(endRequests, 1);
 }
 
 TEST_F(ShellControls, DisabledControlRaisesNoMouseEvents) {
