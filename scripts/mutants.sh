@@ -94,11 +94,23 @@ fault src/ui/main/Form1_Chrome.cpp 'b == &cmdgd || b == &ok1 || b == &cmdcancelt
 fault src/ui/main/Form1_Chrome.cpp 'if (Check1.Value() == 1) cp.SetPicture(c4.GetPicture());' 'if (Check1.Value() == 1) cp.SetPicture(c3.GetPicture());' \
       'chrome: the always-on-top box rests with the wrong picture'
 # Tray
-fault src/ui/tray/icon1.cpp 'if (mouseMessage == kWmRButtonDown)' 'if (mouseMessage == kWmRButtonUp)' \
+fault src/ui/tray/icon1.cpp 'if (mouseMessage != kWmRButtonDown) return;' 'if (mouseMessage != kWmRButtonUp) return;' \
       'tray: the menu opens on the right button release'
+fault src/ui/tray/icon1.cpp 'if (Form* modal = app.ModalForm()) {' 'if (Form* modal = nullptr) {' \
+      'tray: the menu opens behind a modal dialog'
+fault src/ui/tray/icon1.cpp 'if (!app.Unload<Form1>()) return;' 'app.Unload<Form1>();' \
+      'tray: the menu says paused while the main window stays'
+fault src/ui/forms/Application.cpp 'unloading_.end(), &form) != unloading_.end()) return false;' 'unloading_.end(), &form) != unloading_.end()) return true;' \
+      'forms: a form whose unload is under way counts as gone'
+fault src/ui/main/Form1.cpp $'    Show();\n    port.RaiseWindow(hWnd());' '    Show();' \
+      'main window: F12 only shows it, a covered window stays covered'
+fault src/ui/main/Form1_Monitor.cpp $'        port.EarnForeground();\n        BringUp();' '        BringUp();' \
+      'monitor: F12 takes the foreground without earning it'
+fault src/ui/forms/Form.cpp 'if (control->Cancel() && control->Visible()' 'if (!control->Cancel() && control->Visible()' \
+      'forms: Esc clicks the first control that is not the cancelling choice'
 fault src/ui/tray/icon1.cpp 'goonlook1.SetEnabled(!monitoring);' 'goonlook1.SetEnabled(monitoring);' \
       'tray: resume is enabled while monitoring'
-fault src/ui/tray/un1.cpp $'app.Unload<icon1>();\n    port.EndProcess();' $'port.EndProcess();\n    app.Unload<icon1>();' \
+fault src/ui/tray/icon1.cpp $'app.Unload<icon1>();\n    app.GetPort().EndProcess();' $'app.GetPort().EndProcess();\n    app.Unload<icon1>();' \
       'tray: the process ends before the icon goes'
 fault src/ui/tray/endset01.cpp 'if (Form1* main = app.Find<Form1>()) main->Hide();' '' \
       'tray: closing the window leaves it shown'
