@@ -114,6 +114,23 @@ fault src/ui/tray/icon1.cpp $'app.Unload<icon1>();\n    app.GetPort().EndProcess
       'tray: the process ends before the icon goes'
 fault src/ui/tray/endset01.cpp 'if (Form1* main = app.Find<Form1>()) main->Hide();' '' \
       'tray: closing the window leaves it shown'
+# Options (个性化设置) and the kept pair
+fault src/ui/main/Form1_Monitor.cpp 'if (options_.On(Option::FullScreenPause) && IsFullScreen(port.ForegroundWindowFacts())) return;' '' \
+      'options: a full-screen program in front does not keep its keys'
+fault src/ui/main/Form1_Monitor.cpp $'    const TickDecision decision = PollKeys(port, table_, heldKeys_);\n    if (decision.kind == TickDecision::Kind::Nothing) return;' $'    const bool fullScreen = IsFullScreen(port.ForegroundWindowFacts());\n    const TickDecision decision = PollKeys(port, table_, heldKeys_);\n    if (decision.kind == TickDecision::Kind::Nothing || fullScreen) return;' \
+      'options: the window in front is looked at on every tick'
+fault src/ui/main/Form1_Monitor.cpp 'for (KeyCode code : KeysActing(decision, table_)) heldKeys_.push_back(code);' ';' \
+      'options: a held key fires again with one launch per press on'
+fault src/engine/FullScreen.cpp 'w.bottom >= m.bottom' 'w.bottom >= m.bottom - 40' \
+      'full screen: covering the work area is taken for full screen'
+fault src/engine/Options.cpp 'if (named[i] || (line' 'if ((line' \
+      'options: a repeated name overrides the first'
+fault src/ui/main/Form1_Table.cpp '    KeepCurrentPair(port, port.ProgramFolder(), changes);' '' \
+      'restore: a save does not keep the pair it replaced'
+fault src/engine/PreviousPair.cpp 'return presence && (presence->function || presence->custom);' 'return presence.has_value();' \
+      'restore: a first start (neither file) can be brought back'
+fault src/ui/main/Form1_Load.cpp '        std::vector<std::wstring> names = PairFileNames();' '        std::vector<std::wstring> names{L"Function.dll", L"Custom.dll"};' \
+      'restore: a restore cut short is not finished at the next start'
 # Voice window
 fault src/ui/voice/Form4.cpp 'port.WriteLine(switchPath, L"1")' 'port.WriteLine(switchPath, L"1 ")' \
       'voice window: set1.dll is written with a trailing blank'

@@ -23,7 +23,11 @@ struct TickDecision {
 
 // Tests system slots 0..5, then F12, then every loaded entry. The first system
 // slot found down wins the tick; otherwise F12; otherwise every entry whose
-// key is down is launched.
-TickDecision PollKeys(Port& port, const KeyTable& table);
+// key is down is launched. Keys in `stillHeld` (they acted and have not been
+// released since) count as up and are not asked for.
+TickDecision PollKeys(Port& port, const KeyTable& table, const std::vector<KeyCode>& stillHeld = {});
+
+// The keys whose being down made the decision.
+std::vector<KeyCode> KeysActing(const TickDecision& decision, const KeyTable& table);
 
 }  // namespace vantrel

@@ -97,8 +97,9 @@ SaveOutcome ReplaceTogether(Port& port, const std::vector<FileChange>& changes) 
     std::vector<std::size_t> changeOf;
     for (std::size_t i = 0; i < changes.size(); ++i) {
         const FileChange& change = changes[i];
-        if (change.line) {
-            const IoResult staged = port.WriteLine(change.path + kNewSuffix, *change.line);
+        if (change.line || change.bytes) {
+            const IoResult staged = change.bytes ? port.WriteBytes(change.path + kNewSuffix, *change.bytes)
+                                                 : port.WriteLine(change.path + kNewSuffix, *change.line);
             if (!staged.ok) {
                 RemoveStaged(port, folder, names);
                 return Unchanged(change.path, staged.reason);

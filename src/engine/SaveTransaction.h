@@ -16,6 +16,8 @@ namespace vantrel {
 struct FileChange {
     std::wstring path;
     std::optional<std::wstring> line;  // the new single line; nothing deletes the file
+    // Exact bytes instead of a line (a file put back as it was).
+    std::optional<std::string> bytes = std::nullopt;
 };
 
 struct SaveOutcome {

@@ -42,10 +42,12 @@ enum MsgBoxStyle : unsigned {
     MbOk = 0x0,
     MbYesNo = 0x4,
     MbIconInformation = 0x40,
+    MbIconQuestion = 0x20,
     MbIconExclamation = 0x30,
     MbIconError = 0x10,
 };
 constexpr int kIdOk = 1;
+constexpr int kIdYes = 6;
 
 // One item of a popup menu as the port shows it.
 struct PopupItem {
@@ -54,6 +56,22 @@ struct PopupItem {
     std::wstring shortcut;   // shown at the right, display only
     bool separator = false, checked = false, enabled = true;
     std::vector<PopupItem> children;  // a submenu when not empty
+};
+
+// The window in front, as the system describes it (pixels).
+struct ScreenBox {
+    long left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct ForegroundFacts {
+    bool exists = false;            // some window is in front
+    bool desktopOrTaskbar = false;  // it is the desktop or the taskbar
+    bool hasCaption = false;        // it has a caption bar
+    ScreenBox window;               // its rectangle
+    ScreenBox monitor;              // its monitor's whole rectangle, taskbar included
+    // The system's own word (SHQueryUserNotificationState): a full-screen
+    // application or Direct3D game is running.
+    bool systemSaysFullScreen = false;
 };
 
 // ShowWindow command for launches.
@@ -164,6 +182,10 @@ public:
     // Modal user interaction; owner 0 means no owner window.
     virtual int MessageBox(WindowHandle owner, const std::wstring& text,
                            const std::wstring& caption, unsigned style) = 0;
+
+    // What the system tells of the window in front, to tell whether a
+    // full-screen program (a game, a video) is there.
+    virtual ForegroundFacts ForegroundWindowFacts() = 0;
 
     // Window placement: HWND_TOPMOST or HWND_NOTOPMOST without moving or sizing.
     virtual void SetTopmost(WindowHandle window, bool topmost) = 0;

@@ -118,6 +118,13 @@ public:
         Record(L"RaiseWindow(" + std::to_wstring(window) + L")");
     }
     void EarnForeground() override { Record(L"EarnForeground()"); }
+    // The window in front; each look at it is counted.
+    ForegroundFacts foreground;
+    int foregroundLooks = 0;
+    ForegroundFacts ForegroundWindowFacts() override {
+        ++foregroundLooks;
+        return foreground;
+    }
     std::optional<std::string> ReadBytes(const std::wstring& path) override;
     std::optional<std::wstring> ReadText(const std::wstring& path) override;
     void PlaySound(const std::wstring& file, unsigned flags) override;

@@ -1,6 +1,7 @@
 // The main window's chrome: hover, press and release pictures, hints,
 // restore surfaces, menu headers, always on top, dragging and closing.
 #include "fake/Fixture.h"
+#include "ui/settings/Form3.h"
 #include "ui/settings/Form2.h"
 #include "ui/tray/endset01.h"
 #include "ui/tray/frmMenuForm.h"
@@ -229,29 +230,35 @@ TEST_F(ChromeTest, ChosenMenuItemsRunTheirCommands) {
     auto& menus = app.Get<frmMenuForm>();
     port.popupAnswer = 2;  // "个性化设置..."
     form->xt.Click();
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text, L"对不起！此版本不提供本功能，请到时下载新版");
-    EXPECT_EQ(port.messages[0].caption, L"对不起");
-    EXPECT_EQ(port.messages[0].style, unsigned(MbOk | MbIconInformation));
+    ASSERT_TRUE(app.IsLoaded<Form3>());
+    EXPECT_EQ(port.modals, (std::vector<WindowHandle>{app.Find<Form3>()->hWnd()}));
+    app.Find<Form3>()->cmdCancel.Click();
+    port.popupAnswer = 4;  // "个性化设置" in "功能" (ids count the submenu)
+    form->wincom.Click();
+    ASSERT_TRUE(app.IsLoaded<Form3>());
+    EXPECT_EQ(port.modals.size(), 2u);
+    app.Find<Form3>()->cmdCancel.Click();
+    EXPECT_TRUE(port.messages.empty());
     port.popupAnswer = 2;  // the "蓝色梦幻" item inside "更换Skins"
     form->wincom.Click();
-    EXPECT_EQ(port.messages[1].text, L"您的外观已经是 蓝色梦幻 请下载别的外观");
-    EXPECT_EQ(port.messages[1].caption, L"更换外观");
-    EXPECT_EQ(port.messages[1].style, unsigned(MbOk | MbIconError));
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, L"您的外观已经是 蓝色梦幻 请下载别的外观");
+    EXPECT_EQ(port.messages[0].caption, L"更换外观");
+    EXPECT_EQ(port.messages[0].style, unsigned(MbOk | MbIconError));
     port.popupAnswer = 7;  // "退出..."
     form->xt.Click();
     ASSERT_TRUE(app.IsLoaded<endset01>());
-    EXPECT_EQ(port.modals, (std::vector<WindowHandle>{app.Find<endset01>()->hWnd()}));
+    EXPECT_EQ(port.modals.back(), app.Find<endset01>()->hWnd());
     port.popupAnswer = 1;
     form->xt.Click();
     EXPECT_TRUE(app.IsLoaded<Form4>());
     port.popupAnswer = 3;
     form->xt.Click();
     EXPECT_TRUE(app.IsLoaded<Form2>());
-    EXPECT_EQ(port.modals.size(), 3u);
+    EXPECT_EQ(port.modals.size(), 5u);
     port.popupAnswer = 0;  // dismissed
     form->help.Click();
-    EXPECT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages.size(), 1u);
     (void)menus;
 }
 

@@ -75,7 +75,7 @@ TEST_F(TableFilesTest, SavingAnEmptyListDeletesCustomDll) {
     // With neither list nor file, nothing is written or deleted.
     port.calls.clear();
     form.cmdApplyt_Click();
-    EXPECT_TRUE(port.CallsTo(L"RemoveFile(" + port.Path(L"\\Custom.dll")).empty());
+    EXPECT_TRUE(port.CallsTo(L"RemoveFile(" + port.Path(L"\\Custom.dll") + L")").empty());
     EXPECT_FALSE(port.Has(L"\\Custom.dll"));
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/KeyTable.h"
+#include "engine/Options.h"
 #include "engine/SaveTransaction.h"
 #include "ui/forms/Application.h"
 #include "ui/forms/Form.h"
@@ -27,6 +28,9 @@ public:
     void LoadFunctionKeys();
     void LoadEntries();
     void SaveTable();
+    // After the files changed on disk (a save, a restore): the window and
+    // the tables are loaded from them again, with nothing left to save.
+    void ShowSavedTable();
     void cmdApplyt_Click() { SaveTable(); }
 
     // The key monitor (Form1_Monitor.cpp).
@@ -63,6 +67,10 @@ public:
     void wincom_Click();
 
     const KeyTable& Table() const { return table_; }
+    // The user's options (Vantrel.ini), read at every load; "个性化设置"
+    // hands over the ones it saved so they take effect at once.
+    const Options& CurrentOptions() const { return options_; }
+    void SetOptions(const Options& options) { options_ = options; }
 
     // F12 and "打开配置窗口": shows the window, raised above what covers it
     // and restored when minimised; a dialog of the program running modally
@@ -193,6 +201,8 @@ private:
     void WireEditor();
 
     KeyTable table_;
+    Options options_;
+    std::vector<KeyCode> heldKeys_;  // acted and not yet released (one launch per press)
 };
 
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 // window after every save and on a new window after a pause, so every step is
 // harmless to repeat.
 #include "engine/KeyTable.h"
+#include "engine/PreviousPair.h"
 #include "engine/SaveJournal.h"
 #include "engine/SaveTransaction.h"
 #include "system/Registry.h"
@@ -40,11 +41,14 @@ void Form1::Form_Load() {
         }
     });
     RunStep(port, L"start-up: interrupted save", [&] {
-        const std::wstring function = DataPath(kFunctionFile), custom = DataPath(kCustomFile);
-        FinishInterruptedSave(port, FolderOf(function), {NameOf(function), NameOf(custom)});
+        // The key files, the pair kept beside them, and the options.
+        std::vector<std::wstring> names = PairFileNames();
+        names.push_back(NameOf(kOptionsFile));
+        FinishInterruptedSave(port, port.ProgramFolder(), names);
     });
     RunStep(port, L"start-up: Function.dll", [&] { LoadFunctionKeys(); });
     RunStep(port, L"start-up: Custom.dll", [&] { LoadEntries(); });
+    RunStep(port, L"start-up: options", [&] { options_ = ReadOptions(port, port.ProgramFolder()); });
     RunStep(port, L"start-up: buttons", [&] {
         cmdApplyt.SetEnabled(false);
         cmdApply.SetPicture(Bef.GetPicture());

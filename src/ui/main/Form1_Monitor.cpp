@@ -2,6 +2,9 @@
 // Timer2 holds polling off for half a second, so a key held down does not
 // fire again and again. A polled key is no input to the program, so an
 // action that brings a window to the front earns the foreground first.
+#include <algorithm>
+
+#include "engine/FullScreen.h"
 #include "engine/KeyMonitor.h"
 #include "engine/SystemActions.h"
 #include "ui/forms/Steps.h"
@@ -10,8 +13,19 @@
 namespace vantrel {
 
 void Form1::Timer1_Timer() {
-    const TickDecision decision = PollKeys(port, table_);
+    // With "按住热键不重复启动" a key that acted counts as up until released.
+    const bool oncePerPress = options_.On(Option::OneLaunchPerPress);
+    if (!oncePerPress) heldKeys_.clear();
+    heldKeys_.erase(std::remove_if(heldKeys_.begin(), heldKeys_.end(),
+                                   [this](KeyCode code) { return !IsKeyDown(port, code); }),
+                    heldKeys_.end());
+    const TickDecision decision = PollKeys(port, table_, heldKeys_);
     if (decision.kind == TickDecision::Kind::Nothing) return;
+    // With "全屏程序在前台时暂停热键" a game or a video in front keeps its
+    // keys; asked only now that a bound key is down.
+    if (options_.On(Option::FullScreenPause) && IsFullScreen(port.ForegroundWindowFacts())) return;
+    if (oncePerPress)
+        for (KeyCode code : KeysActing(decision, table_)) heldKeys_.push_back(code);
     // Pause first: a shell launch may pump messages, and a tick delivered
     // meanwhile must find polling already off rather than fire again.
     Timer1.SetEnabled(false);

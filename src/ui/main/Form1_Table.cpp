@@ -1,5 +1,6 @@
 // Form1's key table: reading Function.dll and Custom.dll into the choosers,
 // the list and the loaded tables, and writing them back on save.
+#include "engine/PreviousPair.h"
 #include "engine/SaveTransaction.h"
 #include "ui/main/Form1.h"
 
@@ -62,12 +63,19 @@ void Form1::SaveTable() {
     std::vector<FileChange> changes{{DataPath(kFunctionFile), FormatFunctionLine(texts)},
                                     {DataPath(kCustomFile), std::nullopt}};
     if (List1.ListCount() > 0) changes[1].line = JoinFields(List1.Items());
+    // The pair being replaced is kept in the same save, for "恢复上一次保存的设置".
+    // A file that cannot be read stops the save below, with its reason.
+    KeepCurrentPair(port, port.ProgramFolder(), changes);
     const SaveOutcome outcome = ReplaceTogether(port, changes);
     if (outcome.kind != SaveOutcome::Kind::Saved) {
         if (outcome.kind == SaveOutcome::Kind::Mixed) ReloadTableOnly();
         return ReportSaveFailure(outcome);
     }
 
+    ShowSavedTable();
+}
+
+void Form1::ShowSavedTable() {
     ok1.SetEnabled(true);
     cmdOk.SetPicture(Bauto.GetPicture());
     List1.Clear();

@@ -4,6 +4,7 @@
 #include "ui/help/Form5.h"
 #include "ui/help/GY.h"
 #include "ui/settings/Form2.h"
+#include "ui/settings/Form3.h"
 #include "ui/tray/endset01.h"
 #include "ui/voice/Form4.h"
 
@@ -18,7 +19,7 @@ frmMenuForm::frmMenuForm(Application& application)
     h1.items = {&h2, &abou1};
 
     yy3.Click = yybj1.Click = [this] { app.Get<Form4>().ShowModal(); };
-    g3.Click = gxhsz1.Click = [this] { NotInThisVersion(); };
+    g3.Click = gxhsz1.Click = [this] { app.Get<Form3>().ShowModal(); };
     sz1.Click = [this] { app.Get<Form2>().ShowModal(); };
     un3.Click = [this] { app.Get<endset01>().ShowModal(); };
     h2.Click = [this] { h2_Click(); };
@@ -47,11 +48,6 @@ void frmMenuForm::down3_Click() {
 
 void frmMenuForm::brjxx1_Click() {
     Form5::Open(app, kVendorWebAddress + L"/talvorin", L"本软件消息");
-}
-
-void frmMenuForm::NotInThisVersion() {
-    port.MessageBox(hWnd(), L"对不起！此版本不提供本功能，请到时下载新版", L"对不起",
-                    MbOk | MbIconInformation);
 }
 
 }  // namespace vantrel

@@ -37,9 +37,6 @@ public:
     void h2_Click();
     void down3_Click();
     void brjxx1_Click();
-
-private:
-    void NotInThisVersion();
 };
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 // in front. Raising a window in the stacking order needs no right, so that
 // always happens; for the keyboard focus the program makes itself the source
 // of the last input by injecting one key press that nobody acts on.
+#include <cwchar>
 #include <optional>
 #include <vector>
 
@@ -50,7 +51,39 @@ bool InputReaches(DWORD frontProcess) {
     return theirs && ours && *theirs <= *ours;
 }
 
+bool IsDesktopOrTaskbar(HWND window) {
+    if (window == ::GetDesktopWindow() || window == ::GetShellWindow()) return true;
+    wchar_t name[32] = {};
+    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    // The desktop behind the icons, and the taskbars of the main and the
+    // other monitors.
+    for (const wchar_t* shell : {L"Progman", L"WorkerW", L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"})
+        if (std::wcscmp(name, shell) == 0) return true;
+    return false;
+}
+
 }  // namespace
+
+ForegroundFacts Win32Port::ForegroundWindowFacts() {
+    ForegroundFacts facts;
+    QUERY_USER_NOTIFICATION_STATE state{};
+    if (SUCCEEDED(::SHQueryUserNotificationState(&state)))
+        facts.systemSaysFullScreen = state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN;
+    HWND front = ::GetForegroundWindow();
+    if (!front) return facts;
+    facts.exists = true;
+    facts.desktopOrTaskbar = IsDesktopOrTaskbar(front);
+    facts.hasCaption = (::GetWindowLongPtrW(front, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    RECT window{};
+    if (::GetWindowRect(front, &window)) facts.window = {window.left, window.top, window.right, window.bottom};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoW(::MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& m = monitor.rcMonitor;
+        facts.monitor = {m.left, m.top, m.right, m.bottom};
+    }
+    return facts;
+}
 
 void Win32Port::RaiseWindow(WindowHandle window) {
     // The window first shows the form's latest state: a form just shown is

@@ -63,6 +63,7 @@ public:
                    unsigned style) override;
     void SetTopmost(WindowHandle window, bool topmost) override;
     void RaiseWindow(WindowHandle window) override;
+    ForegroundFacts ForegroundWindowFacts() override;
     void EarnForeground() override;
     void RunModal(WindowHandle window) override;
     std::wstring OpenFileDialog(WindowHandle owner, const std::wstring& title,
