@@ -47,7 +47,9 @@ TEST_F(RestoreTest, ASaveKeepsThePairItReplacedAndRestoreSwapsBackAndForth) {
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_EQ(port.messages[0].style, unsigned(MbYesNo | MbIconQuestion));
 
+    form->Check1.SetValue(0);  // as the menu that opened 个性化设置 left it
     Restore();
+    EXPECT_EQ(form->Check1.Value(), 0);  // not put on top over the open dialog
     EXPECT_EQ(port.Bytes(L"\\Function.dll"), kFirstFunction);
     EXPECT_EQ(port.Bytes(L"\\Custom.dll"), kFirstCustom);  // byte for byte
     EXPECT_EQ(port.Bytes(L"\\Function.dll.prev"), saved);

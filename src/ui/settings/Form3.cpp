@@ -55,11 +55,17 @@ void Form3::cmdRestore_Click() {
     std::wstring question =
         L"要恢复上一次保存的设置吗？\r\n\r\n现在的设置会保存下来，再按一次本按钮可以换回来。";
     if (main && main->cmdApplyt.Enabled()) question += L"\r\n主配置窗口中还没有保存的修改将被放弃。";
-    if (port.MessageBox(hWnd(), question, L"个性化设置", MbYesNo | MbIconQuestion) != kIdYes) return;
+    if (port.MessageBox(hWnd(), question, L"恢复上一次保存的设置", MbYesNo | MbIconQuestion) != kIdYes) return;
     const SaveOutcome outcome = RestorePreviousPair(port, folder);
     // A restore that failed half-way left new files on disk: the window and
     // the monitor follow them all the same.
-    if (main && outcome.kind != SaveOutcome::Kind::Unchanged) main->ShowSavedTable();
+    if (main && outcome.kind != SaveOutcome::Kind::Unchanged) {
+        // The reload is a start-up, which puts the window on top; this
+        // dialog is still open over it, so the window stays as it was.
+        const int onTop = main->Check1.Value();
+        main->ShowSavedTable();
+        main->Check1.SetValue(onTop);
+    }
     if (outcome.kind != SaveOutcome::Kind::Saved) {
         port.MessageBox(hWnd(),
                         L"无法恢复上一次保存的设置：文件“" + outcome.failedPath + L"”：" + outcome.reason +
@@ -68,7 +74,7 @@ void Form3::cmdRestore_Click() {
                                  : std::wstring(L"\r\n\r\n设置文件都保持原样。")),
                         L"提示", MbOk | MbIconExclamation);
     } else {
-        port.MessageBox(hWnd(), L"已恢复上一次保存的设置。", L"个性化设置", MbOk | MbIconInformation);
+        port.MessageBox(hWnd(), L"已恢复上一次保存的设置。", L"提示", MbOk | MbIconInformation);
     }
     cmdRestore.SetEnabled(HasPreviousPair(port, folder));
     RestFaces();

@@ -25,9 +25,11 @@
 //                                      queryend (WM_QUERYENDSESSION), endsession
 //                                      and endcancelled (WM_ENDSESSION TRUE, FALSE)
 //   inspect minimize <title>           minimise that window, as another program may
-//   inspect cover <seconds> [topmost]  show a window titled "cover" over the screen
+//   inspect cover <seconds> [topmost|full]
+//                                      show a window titled "cover" over the screen
 //                                      but the taskbar for that long (in the top-most band
-//                                      when asked), as another program would
+//                                      when asked), or over all of it, top-most and
+//                                      without a caption: a full-screen program
 //   inspect procs [exe name]           running processes; exit 1 if none match
 //   inspect version <file>             the file's version resource: the fixed
 //                                      file and product versions, then one line
@@ -279,17 +281,20 @@ int Minimize(const std::wstring& title) {
     return 0;
 }
 
-int Cover(double seconds, bool topmost) {
+int Cover(double seconds, const std::wstring& how) {
+    const bool topmost = how == L"topmost" || how == L"full", full = how == L"full";
     WNDCLASSW wc{};
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     wc.lpszClassName = L"E2ECover";
     RegisterClassW(&wc);
-    // All but the taskbar at the bottom, so the tray icon can still be clicked.
+    // All but the taskbar at the bottom, so the tray icon can still be
+    // clicked; or the whole screen, as a game or a video.
     HWND cover = CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, wc.lpszClassName, L"cover", WS_POPUP | WS_VISIBLE,
-                                 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - 40,
-                                 nullptr, nullptr, wc.hInstance, nullptr);
+                                 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                 GetSystemMetrics(SM_CYSCREEN) - (full ? 0 : 40), nullptr, nullptr,
+                                 wc.hInstance, nullptr);
     if (!cover) return Fail(L"cannot create the cover window");
     SetForegroundWindow(cover);
     PrintUtf8(L"covered\n");
@@ -367,10 +372,10 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close" && argc == 3) return Close(arg(2));
     if (command == L"send" && argc == 4) return Send(arg(2), arg(3));
     if (command == L"minimize" && argc == 3) return Minimize(arg(2));
-    if (command == L"cover" && (argc == 3 || argc == 4)) return Cover(_wtof(argv[2]), arg(3) == L"topmost");
+    if (command == L"cover" && (argc == 3 || argc == 4)) return Cover(_wtof(argv[2]), arg(3));
     if (command == L"procs" && argc <= 3) return Procs(arg(2));
     if (command == L"version" && argc == 3) return Version(arg(2));
     return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
-                L"focus T | click T BUTTON | close T | send W WHAT | minimize T | cover SECONDS [topmost] | "
+                L"focus T | click T BUTTON | close T | send W WHAT | minimize T | cover SECONDS [topmost|full] | "
                 L"procs [EXE] | version FILE");
 }
