@@ -183,6 +183,14 @@ public:
     virtual int MessageBox(WindowHandle owner, const std::wstring& text,
                            const std::wstring& caption, unsigned style) = 0;
 
+    // A visible, unowned top-level window of a running process of exactly
+    // this program (its full path, case ignored), or 0 when none is open.
+    virtual WindowHandle FindProgramWindow(const std::wstring& exePath) = 0;
+    // Brings another program's window back: restored when minimised and put
+    // in front where Windows allows it; where it refuses, raised all the
+    // same, with its taskbar button flashing.
+    virtual void SwitchToWindow(WindowHandle window) = 0;
+
     // What the system tells of the window in front, to tell whether a
     // full-screen program (a game, a video) is there.
     virtual ForegroundFacts ForegroundWindowFacts() = 0;

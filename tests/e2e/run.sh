@@ -21,7 +21,8 @@ INSPECT="$TOOLS/inspect.exe"
 PROBE="$TOOLS/probe.exe"
 TRAY_TOOL="$TOOLS/tray.exe"
 HOLD_TOOL="$TOOLS/hold.exe"
-for f in "$VANTREL_EXE" "$INSPECT" "$PROBE" "$TRAY_TOOL" "$HOLD_TOOL"; do
+WINDOW_TOOL="$TOOLS/window.exe"
+for f in "$VANTREL_EXE" "$INSPECT" "$PROBE" "$TRAY_TOOL" "$HOLD_TOOL" "$WINDOW_TOOL"; do
     if [[ ! -f "$f" ]]; then
         echo "e2e: missing ${f:-Vantrel.exe}; build the win32 targets first" >&2
         echo "0 passed, 1 failed"

@@ -118,6 +118,15 @@ public:
         Record(L"RaiseWindow(" + std::to_wstring(window) + L")");
     }
     void EarnForeground() override { Record(L"EarnForeground()"); }
+    // Running programs' windows by exe path, as FindProgramWindow finds them.
+    std::map<std::wstring, WindowHandle> programWindows;
+    WindowHandle FindProgramWindow(const std::wstring& exePath) override {
+        const auto it = programWindows.find(exePath);
+        return it == programWindows.end() ? 0 : it->second;
+    }
+    void SwitchToWindow(WindowHandle window) override {
+        Record(L"SwitchToWindow(" + std::to_wstring(window) + L")");
+    }
     // The window in front; each look at it is counted.
     ForegroundFacts foreground;
     int foregroundLooks = 0;

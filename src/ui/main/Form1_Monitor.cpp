@@ -3,16 +3,32 @@
 // fire again and again. A polled key is no input to the program, so an
 // action that brings a window to the front earns the foreground first.
 #include <algorithm>
+#include <cwctype>
 
 #include "engine/FullScreen.h"
 #include "engine/KeyMonitor.h"
 #include "engine/SystemActions.h"
 #include "ui/forms/Steps.h"
 #include "ui/main/Form1.h"
+#include "ui/main/frmCountdown.h"
 
 namespace vantrel {
+namespace {
+
+// An executable: a target ending in ".exe", case ignored. Documents,
+// playlists and anything else always open again.
+bool IsProgramPath(const std::wstring& target) {
+    if (target.size() < 4) return false;
+    std::wstring tail = target.substr(target.size() - 4);
+    for (wchar_t& c : tail) c = static_cast<wchar_t>(std::towlower(c));
+    return tail == L".exe";
+}
+
+}  // namespace
 
 void Form1::Timer1_Timer() {
+    // A shut-down counting down: the keys only call it off.
+    if (frmCountdown* countdown = app.Find<frmCountdown>()) return countdown->WatchKeys();
     // With "按住热键不重复启动" a key that acted counts as up until released.
     const bool oncePerPress = options_.On(Option::OneLaunchPerPress);
     if (!oncePerPress) heldKeys_.clear();
@@ -34,6 +50,12 @@ void Form1::Timer1_Timer() {
     case TickDecision::Kind::Nothing:
         break;
     case TickDecision::Kind::System:
+        if (options_.On(Option::ShutdownCountdown) &&
+            (decision.action == SystemAction::ShutDown || decision.action == SystemAction::Restart)) {
+            port.EarnForeground();
+            frmCountdown::Begin(app, decision.action, KeysActing(decision, table_).front());
+            break;
+        }
         RunSystemAction(decision.action, port, {hWnd(), Text4.Text(), port.ProgramFolder()});
         break;
     case TickDecision::Kind::ShowWindow:
@@ -46,10 +68,15 @@ void Form1::Timer1_Timer() {
         port.EarnForeground();
         const auto folder = port.ProgramFolder();
         // One launch that fails does not keep the others from starting.
+        const bool switchToRunning = options_.On(Option::SwitchToRunning);
         for (auto i : decision.entries)
             RunStep(port, L"key monitor: launch", [&] {
-                port.ShellExecute(hWnd(), L"Open", EntryTarget(table_.EntryTexts[i]), L"", folder,
-                                  kSwShowNormal);
+                const std::wstring target = EntryTarget(table_.EntryTexts[i]);
+                // With "程序已在运行时切换到它的窗口", a program already open
+                // is brought back rather than started twice.
+                if (switchToRunning && IsProgramPath(target))
+                    if (const WindowHandle open = port.FindProgramWindow(target)) return port.SwitchToWindow(open);
+                port.ShellExecute(hWnd(), L"Open", target, L"", folder, kSwShowNormal);
             });
         break;
     }

@@ -5,15 +5,8 @@
 #include "ui/main/Form1.h"
 
 namespace vantrel {
-namespace {
-
-constexpr Colour kGrey{128, 128, 128};
-
-}  // namespace
-
 Form3::Form3(Application& application)
-    : Form(application, L"Form3", L"个性化设置", {0, 0, 6120, 3360}) {
-    Label1.SetForeColor(kGrey);
+    : Form(application, L"Form3", L"个性化设置", {0, 0, 6120, 3000}) {
     cmdRestore.Click = [this] { cmdRestore_Click(); };
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
@@ -32,7 +25,7 @@ Form3::Form3(Application& application)
     // Tab: the boxes from the top, then the buttons from the left.
     Add(Frame1);
     AddArray(chkOption);
-    for (Control* c : std::initializer_list<Control*>{&Label1, &cmdRestore, &cmdOK, &cmdCancel}) Add(*c);
+    for (Control* c : std::initializer_list<Control*>{&cmdRestore, &cmdOK, &cmdCancel}) Add(*c);
 }
 
 void Form3::RestFaces() {

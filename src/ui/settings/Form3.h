@@ -30,11 +30,10 @@ public:
         CheckBox{L"chkOption", L"按住热键不重复启动", {480, 1260, 5160, 300}},
         CheckBox{L"chkOption", L"程序已在运行时切换到它的窗口", {480, 1680, 5160, 300}},
     }};
-    Label Label1{L"Label1", L"后两项先保存下来，在以后的版本中生效。", {240, 2400, 5640, 255}};
-    ImageButton cmdRestore{L"cmdRestore", L"恢复上一次保存的设置", {240, 2820, 2400, 300},
-                           {240, 2865, 2400, 255}};
-    ImageButton cmdOK{L"cmdOK", L"确定", {3720, 2820, 960, 300}, {3720, 2865, 960, 255}};
-    ImageButton cmdCancel{L"cmdCancel", L"取消", {4920, 2820, 960, 300}, {4920, 2865, 960, 255}};
+    ImageButton cmdRestore{L"cmdRestore", L"恢复上一次保存的设置", {240, 2460, 2400, 300},
+                           {240, 2505, 2400, 255}};
+    ImageButton cmdOK{L"cmdOK", L"确定", {3720, 2460, 960, 300}, {3720, 2505, 960, 255}};
+    ImageButton cmdCancel{L"cmdCancel", L"取消", {4920, 2460, 960, 300}, {4920, 2505, 960, 255}};
 
 private:
     void RestFaces();

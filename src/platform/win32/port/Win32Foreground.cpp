@@ -62,7 +62,62 @@ bool IsDesktopOrTaskbar(HWND window) {
     return false;
 }
 
+struct ProgramSearch {
+    std::wstring path;
+    HWND found = nullptr;
+};
+
+std::wstring ImageOf(DWORD processId) {
+    UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return {};
+    std::wstring image(32768, L'\0');
+    DWORD size = static_cast<DWORD>(image.size());
+    if (!::QueryFullProcessImageNameW(process.get(), 0, image.data(), &size)) return {};
+    image.resize(size);
+    return image;
+}
+
+BOOL CALLBACK FindOpenWindow(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<ProgramSearch*>(param);
+    if (!::IsWindowVisible(window) || ::GetWindow(window, GW_OWNER)) return TRUE;
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (processId == ::GetCurrentProcessId()) return TRUE;
+    const std::wstring image = ImageOf(processId);
+    if (image.empty() || ::CompareStringOrdinal(image.c_str(), static_cast<int>(image.size()),
+                                                search.path.c_str(), static_cast<int>(search.path.size()),
+                                                TRUE) != CSTR_EQUAL)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
 }  // namespace
+
+WindowHandle Win32Port::FindProgramWindow(const std::wstring& exePath) {
+    ProgramSearch search;
+    search.path.resize(32768);
+    const DWORD length = ::GetFullPathNameW(exePath.c_str(), static_cast<DWORD>(search.path.size()),
+                                            search.path.data(), nullptr);
+    if (length == 0 || length >= search.path.size()) return 0;
+    search.path.resize(length);
+    ::EnumWindows(&FindOpenWindow, reinterpret_cast<LPARAM>(&search));
+    return reinterpret_cast<WindowHandle>(search.found);
+}
+
+void Win32Port::SwitchToWindow(WindowHandle window) {
+    HWND hwnd = reinterpret_cast<HWND>(window);
+    if (!::IsWindow(hwnd)) return;
+    // Another program's window: its thread restores it, not ours.
+    if (::IsIconic(hwnd)) ::ShowWindowAsync(hwnd, SW_RESTORE);
+    ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    if (::SetForegroundWindow(hwnd)) return;
+    FLASHWINFO flash{};
+    flash.cbSize = sizeof flash;
+    flash.hwnd = hwnd;
+    flash.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+    ::FlashWindowEx(&flash);
+}
 
 ForegroundFacts Win32Port::ForegroundWindowFacts() {
     ForegroundFacts facts;

@@ -64,6 +64,8 @@ public:
     void SetTopmost(WindowHandle window, bool topmost) override;
     void RaiseWindow(WindowHandle window) override;
     ForegroundFacts ForegroundWindowFacts() override;
+    WindowHandle FindProgramWindow(const std::wstring& exePath) override;
+    void SwitchToWindow(WindowHandle window) override;
     void EarnForeground() override;
     void RunModal(WindowHandle window) override;
     std::wstring OpenFileDialog(WindowHandle owner, const std::wstring& title,
