@@ -84,6 +84,10 @@ constexpr unsigned kEwxReboot = 2;
 // What a write stages its bytes in, beside the file it replaces.
 inline constexpr wchar_t kWriteTempSuffix[] = L".tmp";
 
+// The program's files are a few lines; a read refuses (reads nothing of) a
+// file larger than this.
+inline constexpr std::uint64_t kMaxFileBytes = 16u << 20;
+
 class Port {
 public:
     virtual ~Port() = default;
@@ -146,6 +150,14 @@ public:
     virtual IoResult MoveFileOver(const std::wstring& from, const std::wstring& to) = 0;
     // Whether the text survives the files' code page (GBK) unchanged.
     virtual bool CanStore(const std::wstring& text) = 0;
+    // The text of GBK bytes when every sequence in them is GBK and the text
+    // encodes back to these very bytes; nothing otherwise.
+    virtual std::optional<std::wstring> DecodeExact(const std::string& bytes) = 0;
+    // The GBK bytes of the text; nothing when a character has none.
+    virtual std::optional<std::string> Encode(const std::wstring& text) = 0;
+    // A file's size in bytes, without reading it; nothing when there is no
+    // such file.
+    virtual std::optional<std::uint64_t> FileSize(const std::wstring& path) = 0;
 
     // The folder of the executable, without a trailing backslash.
     virtual std::wstring ProgramFolder() = 0;

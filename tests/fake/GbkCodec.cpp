@@ -2,6 +2,8 @@
 
 #include <iconv.h>
 
+#include "fake/Cp936Rules.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -22,9 +24,9 @@ private:
     iconv_t cd_;
 };
 
-}  // namespace
+constexpr wchar_t kUnnamedBase = 0xF0000;
 
-std::optional<std::string> EncodeGbk(const std::wstring& text) {
+std::optional<std::string> EncodeRun(const std::wstring& text) {
     Converter cv("CP936", "WCHAR_T");
     std::string out;
     char* in = reinterpret_cast<char*>(const_cast<wchar_t*>(text.data()));
@@ -38,6 +40,50 @@ std::optional<std::string> EncodeGbk(const std::wstring& text) {
         if (r == static_cast<size_t>(-1) && errno != E2BIG) return std::nullopt;
     }
     return out;
+}
+
+}  // namespace
+
+std::optional<std::string> EncodeGbk(const std::wstring& text) {
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool unnamed = i < text.size() && text[i] >= kUnnamedBase && text[i] <= kUnnamedBase + 0xFFFF;
+        if (i < text.size() && !unnamed) continue;
+        const auto run = EncodeRun(text.substr(start, i - start));
+        if (!run) return std::nullopt;
+        out += *run;
+        if (unnamed) {
+            out += static_cast<char>((text[i] - kUnnamedBase) >> 8);
+            out += static_cast<char>((text[i] - kUnnamedBase) & 0xFF);
+        }
+        start = i + 1;
+    }
+    return out;
+}
+
+std::optional<std::wstring> DecodeGbkExact(const std::string& bytes) {
+    if (!Cp936Accepts(bytes)) return std::nullopt;
+    std::wstring text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            text += static_cast<wchar_t>(b);
+            continue;
+        }
+        if (b == 0x80) {
+            text += L'\u20AC';
+            continue;
+        }
+        // A character iconv reads only if it writes it back as these bytes.
+        const std::string pair = bytes.substr(i++, 2);
+        const std::wstring read = DecodeGbk(pair);
+        if (read.size() == 1 && read[0] != L'\xFFFD' && EncodeRun(read) == pair)
+            text += read;
+        else
+            text += static_cast<wchar_t>(kUnnamedBase + (b << 8) + static_cast<unsigned char>(pair[1]));
+    }
+    return text;
 }
 
 std::wstring DecodeGbk(const std::string& bytes) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <map>
+#include <set>
 #include <string>
 
 #include "engine/KeyTable.h"
@@ -165,6 +167,8 @@ private:
     std::wstring DataPath(const std::wstring& relative);
     void ReportSaveFailure(const SaveOutcome& outcome);
     void ReloadTableOnly();
+    void TellFilesTooLarge();
+    void RefuseToReplaceUnread(const std::wstring& path, bool tooLarge);
 
     // Editor helpers (Form1_Editor.cpp).
     void CheckKeyInUse(const std::wstring& key, int index);
@@ -188,6 +192,10 @@ private:
     void WireEditor();
 
     KeyTable table_;
+    // The table files that are there but were not read by the last load,
+    // each with whether it was too large; and those the user was told of.
+    std::map<std::wstring, bool> unread_;
+    std::set<std::wstring> toldTooLarge_;
 };
 
 }  // namespace vantrel
