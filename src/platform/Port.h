@@ -161,6 +161,8 @@ public:
 
     // The folder of the executable, without a trailing backslash.
     virtual std::wstring ProgramFolder() = 0;
+    // The executable's full path, as the process was started from it.
+    virtual std::wstring ProgramPath() = 0;
 
     // True when another copy of the program already runs in this session.
     // The first caller keeps the claim until the process ends.

@@ -108,6 +108,8 @@ public:
     IoResult WriteLine(const std::wstring& path, const std::wstring& line) override;
     IoResult RemoveFile(const std::wstring& path) override;
     std::wstring ProgramFolder() override { return folder; }
+    std::wstring exeName = L"Vantrel.exe";
+    std::wstring ProgramPath() override { return folder + L"\\" + exeName; }
     bool AnotherInstanceRunning() override { return anotherInstance; }
     void EndProcess() override;
     // Recorded as "Trace(<where>: <what>)".

@@ -18,7 +18,11 @@ public:
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
-    iconv_t get() const { return cd_; }
+    // Ready for a new conversion: no shift state left from the last one.
+    iconv_t get() const {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        return cd_;
+    }
 
 private:
     iconv_t cd_;
@@ -26,8 +30,18 @@ private:
 
 constexpr wchar_t kUnnamedBase = 0xF0000;
 
+// Opening a converter costs far more than a short conversion: one each, kept.
+Converter& ToGbk() {
+    thread_local Converter cv("CP936", "WCHAR_T");
+    return cv;
+}
+Converter& FromGbk() {
+    thread_local Converter cv("WCHAR_T", "CP936");
+    return cv;
+}
+
 std::optional<std::string> EncodeRun(const std::wstring& text) {
-    Converter cv("CP936", "WCHAR_T");
+    Converter& cv = ToGbk();
     std::string out;
     char* in = reinterpret_cast<char*>(const_cast<wchar_t*>(text.data()));
     size_t inLeft = text.size() * sizeof(wchar_t);
@@ -87,7 +101,7 @@ std::optional<std::wstring> DecodeGbkExact(const std::string& bytes) {
 }
 
 std::wstring DecodeGbk(const std::string& bytes) {
-    Converter cv("WCHAR_T", "CP936");
+    Converter& cv = FromGbk();
     std::wstring out;
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = bytes.size();

@@ -54,6 +54,7 @@ public:
     std::optional<std::string> Encode(const std::wstring& text) override;
     std::optional<std::uint64_t> FileSize(const std::wstring& path) override;
     std::wstring ProgramFolder() override;
+    std::wstring ProgramPath() override;
     bool AnotherInstanceRunning() override;
     void EndProcess() override;
     void TraceCaughtException(const wchar_t* where) noexcept override;
