@@ -7,8 +7,8 @@ constexpr wchar_t kPlaceholderBase = 0xDC00;
 
 bool IsPlaceholder(wchar_t c) { return c >= kPlaceholderBase + 0x80 && c <= kPlaceholderBase + 0xFF; }
 
-// One character read from the front of `rest`: its text and how many bytes
-// it took; a byte that starts no readable character becomes a placeholder.
+// The character at `at`: its text and how many bytes it took; a byte that
+// starts no character GBK reads back exactly becomes a placeholder.
 std::wstring NextCharacter(Port& port, const std::string& bytes, std::size_t at, std::size_t& used) {
     const auto first = static_cast<unsigned char>(bytes[at]);
     if (first < 0x80) {  // ASCII reads as itself in code page 936

@@ -137,6 +137,18 @@ TEST_F(LargeFileTest, AnUnreadFunctionDllIsKeptUntilAKeyIsPicked) {
     EXPECT_EQ(port.Bytes(L"\\Function.dll"), function);
 }
 
+TEST_F(LargeFileTest, WithBothUnreadAnAddedEntryIsRefusedNotDropped) {
+    port.sizes[functionPath] = port.sizes[customPath] = 17u << 20;
+    Form1& form = Start();
+    port.messages.clear();
+    form.List1.AddItem(L"F6   C:\\b.txt");
+    form.cmdApplyt_Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text.find(L"无法保存文件“" + customPath + L"”"), 0u);
+    EXPECT_EQ(form.List1.ListCount(), 1);
+    EXPECT_EQ(port.Bytes(L"\\Custom.dll"), custom);
+}
+
 TEST_F(LargeFileTest, AFileThatCouldNotBeReadAtTheStartIsNotDeletedByALaterSave) {
     port.unreadable.insert(customPath);  // held open by another program
     Form1& form = Start();

@@ -166,6 +166,7 @@ public:
 private:
     std::wstring DataPath(const std::wstring& relative);
     void ReportSaveFailure(const SaveOutcome& outcome);
+    void ReportUnencodable(const std::wstring& path);
     void ReloadTableOnly();
     void TellFilesTooLarge();
     void RefuseToReplaceUnread(const std::wstring& path, bool tooLarge);
