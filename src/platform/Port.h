@@ -138,7 +138,8 @@ public:
     // The file's whole text decoded from GBK, line ends kept as they are.
     // Nothing when the file cannot be opened or read.
     virtual std::optional<std::wstring> ReadText(const std::wstring& path) = 0;
-    // A file's bytes exactly as stored; nothing when it cannot be read.
+    // A file's bytes exactly as stored; nothing when it cannot be read or is
+    // larger than kMaxFileBytes (then nothing of it is read).
     virtual std::optional<std::string> ReadBytes(const std::wstring& path) = 0;
     // Replaces the file atomically with exactly these bytes. They are first
     // written to the file's name plus kWriteTempSuffix; a process killed

@@ -137,6 +137,17 @@ TEST_F(LargeFileTest, AnUnreadFunctionDllIsKeptUntilAKeyIsPicked) {
     EXPECT_EQ(port.Bytes(L"\\Function.dll"), function);
 }
 
+TEST_F(LargeFileTest, AFileThatGrewPast16MbSinceTheLoadStopsTheSave) {
+    Form1& form = Start();
+    port.sizes[customPath] = 17u << 20;  // another program wrote to it meanwhile
+    form.List1.AddItem(L"F6   C:\\b.txt");
+    form.cmdApplyt_Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text.find(L"无法保存文件“" + customPath + L"”：文件大于 16 MB"), 0u);
+    EXPECT_EQ(port.Bytes(L"\\Custom.dll"), custom);
+    EXPECT_EQ(port.Bytes(L"\\Function.dll"), function);
+}
+
 TEST_F(LargeFileTest, WithBothUnreadAnAddedEntryIsRefusedNotDropped) {
     port.sizes[functionPath] = port.sizes[customPath] = 17u << 20;
     Form1& form = Start();

@@ -104,29 +104,29 @@ void Form1::SaveTable() {
     std::array<std::wstring, kSlotCount> texts;
     for (int i = 0; i < kSlotCount; ++i) texts[i] = cmbChooseKey[i].Text();
     const auto functionFields = FunctionLineFields(texts);
-    std::vector<FileChange> changes{{DataPath(kFunctionFile), LineBytes(port, functionFields)},
-                                    {DataPath(kCustomFile), std::nullopt}};
-    if (List1.ListCount() > 0) changes[1].line = LineBytes(port, List1.Items());
-    for (std::size_t i = 0; i < changes.size(); ++i)
-        if (!changes[i].line && (i == 0 || List1.ListCount() > 0))
-            return ReportSaveFailure({SaveOutcome::Kind::Unchanged, changes[i].path, kUnencodableText, {}});
+    const std::wstring functionPath = DataPath(kFunctionFile), customPath = DataPath(kCustomFile);
+    const std::vector<FileChange> wanted{
+        {functionPath, LineBytes(port, functionFields)},
+        {customPath, List1.ListCount() > 0 ? LineBytes(port, List1.Items()) : std::nullopt}};
+    if (!wanted[0].line) return ReportUnencodable(functionPath);
+    if (List1.ListCount() > 0 && !wanted[1].line) return ReportUnencodable(customPath);
 
     // A file that is there but was not read is never replaced from what
     // the window holds: it stays as it is when the window holds nothing for
     // it, and otherwise the save is refused.
-    for (auto change = changes.begin(); change != changes.end();) {
-        const auto unread = unread_.find(change->path);
+    std::vector<FileChange> changes;
+    for (const FileChange& change : wanted) {
+        const auto unread = unread_.find(change.path);
         if (unread == unread_.end()) {
-            ++change;
+            changes.push_back(change);
             continue;
         }
         const bool holdsNothing =
-            change == changes.begin()
+            change.path == functionPath
                 ? std::all_of(functionFields.begin(), functionFields.end(),
                               [](const std::wstring& f) { return f.empty() || f == kNoKey; })
-                : !change->line;
-        if (!holdsNothing) return RefuseToReplaceUnread(change->path, unread->second);
-        change = changes.erase(change);
+                : !change.line;
+        if (!holdsNothing) return RefuseToReplaceUnread(change.path, unread->second);
     }
 
     const SaveOutcome outcome = ReplaceTogether(port, changes);
@@ -147,6 +147,10 @@ void Form1::RefuseToReplaceUnread(const std::wstring& path, bool tooLarge) {
                         L"，保存会用窗口中的内容替换它。\r\n\r\n两个设置文件都保持原样，设置没有保存。"
                         L"窗口中的修改仍然保留。" + UnreadRemedy(tooLarge),
                     L"提示", MbOk | MbIconExclamation);
+}
+
+void Form1::ReportUnencodable(const std::wstring& path) {
+    ReportSaveFailure({SaveOutcome::Kind::Unchanged, path, kUnencodableText, {}});
 }
 
 void Form1::ReportSaveFailure(const SaveOutcome& outcome) {
