@@ -25,6 +25,7 @@ case_kept_bytes() {
     press F12
     insp wait Vantrel 5 visible >/dev/null || fail "main window not shown by F12" || return
     sleep 0.5
+    e2e_shot list
     pick_with_mouse 1 0 || fail "the chooser's list did not open" || return
     sleep 0.5
     local save
