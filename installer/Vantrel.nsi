@@ -116,7 +116,7 @@ SectionEnd
 
 ; The same value the program's own "start at log-on" setting writes.
 Section /o "随 Windows 启动" SEC_AUTOSTART
-  WriteRegStr HKCU "${RUN_KEY}" "Vantrel" "$INSTDIR\Vantrel.exe"
+  WriteRegStr HKCU "${RUN_KEY}" "Vantrel" '"$INSTDIR\Vantrel.exe"'
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN

@@ -53,8 +53,12 @@ std::wstring JoinFields(const std::vector<std::wstring>& fields) {
 }
 
 std::vector<SlotField> ParseFunctionLine(const std::wstring& line) {
+    return ParseFunctionFields(SplitFields(line));
+}
+
+std::vector<SlotField> ParseFunctionFields(const std::vector<std::wstring>& fields) {
     std::vector<SlotField> slots;
-    for (auto& field : SplitFields(line)) {
+    for (auto& field : fields) {
         if (slots.size() == kSlotCount) break;
         const bool endsInDigit = !field.empty() && field.back() >= L'0' && field.back() <= L'9';
         slots.push_back({KeyCodeOf(field), endsInDigit ? field : kNoKey});
@@ -62,10 +66,14 @@ std::vector<SlotField> ParseFunctionLine(const std::wstring& line) {
     return slots;
 }
 
-std::wstring FormatFunctionLine(const std::array<std::wstring, kSlotCount>& chooserTexts) {
+std::vector<std::wstring> FunctionLineFields(const std::array<std::wstring, kSlotCount>& chooserTexts) {
     std::vector<std::wstring> fields;
     for (auto& text : chooserTexts) fields.push_back(TrimBlanks(text));
-    return JoinFields(fields);
+    return fields;
+}
+
+std::wstring FormatFunctionLine(const std::array<std::wstring, kSlotCount>& chooserTexts) {
+    return JoinFields(FunctionLineFields(chooserTexts));
 }
 
 void KeyTable::SetEntries(std::vector<std::wstring> pieces) {

@@ -44,7 +44,10 @@ struct SlotField {
 };
 // The fields of the first line of Function.dll; fields past the seventh are dropped.
 std::vector<SlotField> ParseFunctionLine(const std::wstring& line);
-// The Function.dll line from the seven chooser texts.
+// The same for the line's fields, split already.
+std::vector<SlotField> ParseFunctionFields(const std::vector<std::wstring>& fields);
+// The Function.dll line from the seven chooser texts, and its fields.
+std::vector<std::wstring> FunctionLineFields(const std::array<std::wstring, kSlotCount>& chooserTexts);
 std::wstring FormatFunctionLine(const std::array<std::wstring, kSlotCount>& chooserTexts);
 
 // The key table as loaded from the files.

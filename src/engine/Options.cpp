@@ -49,7 +49,12 @@ Options ReadOptions(Port& port, const std::wstring& programFolder) {
 IoResult SaveOptions(Port& port, const std::wstring& programFolder, const Options& options) {
     std::wstring text;
     for (const std::wstring& line : options.Lines()) text += (text.empty() ? L"" : L"\r\n") + line;
-    const SaveOutcome outcome = ReplaceTogether(port, {{programFolder + kOptionsFile, text}});
+    const std::wstring path = programFolder + kOptionsFile;
+    // A kept line with a character GBK has no bytes for came from a file
+    // that held them: never the case, but never written as "?" either.
+    const auto bytes = port.Encode(text);
+    if (!bytes) return IoResult::Fail(L"其中有 GBK 不能保存的字符");
+    const SaveOutcome outcome = ReplaceTogether(port, {{path, *bytes}});
     if (outcome.kind == SaveOutcome::Kind::Saved) return IoResult::Ok();
     return IoResult::Fail(outcome.reason);
 }

@@ -66,8 +66,9 @@ bool KeepCurrentPair(Port& port, const std::wstring& folder, std::vector<FileCha
     if (!function.readable || !custom.readable) return false;
     pairChanges.push_back(Keeping(InFolder(folder, kPreviousFunction), function));
     pairChanges.push_back(Keeping(InFolder(folder, kPreviousCustom), custom));
-    pairChanges.push_back(
-        {InFolder(folder, kPreviousRecord), FormatRecord({function.bytes.has_value(), custom.bytes.has_value()})});
+    // The record is plain ASCII: its bytes are its characters.
+    const std::wstring record = FormatRecord({function.bytes.has_value(), custom.bytes.has_value()});
+    pairChanges.push_back({InFolder(folder, kPreviousRecord), std::string(record.begin(), record.end())});
     return true;
 }
 

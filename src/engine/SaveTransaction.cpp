@@ -86,6 +86,8 @@ SaveOutcome ReplaceTogether(Port& port, const std::vector<FileChange>& changes) 
         const std::wstring& path = changes[i].path;
         if (auto bytes = port.ReadBytes(path)) {
             previous[i] = {true, std::move(*bytes)};
+        } else if (const auto size = port.FileSize(path); size && *size > kMaxFileBytes) {
+            return Unchanged(path, L"文件大于 16 MB，不能读取");
         } else if (port.FileExists(path)) {
             return Unchanged(path, L"文件无法读取（可能正被其他程序使用）");
         }
@@ -98,8 +100,8 @@ SaveOutcome ReplaceTogether(Port& port, const std::vector<FileChange>& changes) 
     for (std::size_t i = 0; i < changes.size(); ++i) {
         const FileChange& change = changes[i];
         if (change.line || change.bytes) {
-            const IoResult staged = change.bytes ? port.WriteBytes(change.path + kNewSuffix, *change.bytes)
-                                                 : port.WriteLine(change.path + kNewSuffix, *change.line);
+            const IoResult staged =
+                port.WriteBytes(change.path + kNewSuffix, change.bytes ? *change.bytes : *change.line + "\r\n");
             if (!staged.ok) {
                 RemoveStaged(port, folder, names);
                 return Unchanged(change.path, staged.reason);

@@ -15,7 +15,7 @@ namespace vantrel {
 
 struct FileChange {
     std::wstring path;
-    std::optional<std::wstring> line;  // the new single line; nothing deletes the file
+    std::optional<std::string> line;  // the new single line's bytes, without CR LF; nothing deletes the file
     // Exact bytes instead of a line (a file put back as it was).
     std::optional<std::string> bytes = std::nullopt;
 };

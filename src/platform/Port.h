@@ -102,6 +102,10 @@ constexpr unsigned kEwxReboot = 2;
 // What a write stages its bytes in, beside the file it replaces.
 inline constexpr wchar_t kWriteTempSuffix[] = L".tmp";
 
+// The program's files are a few lines; a read refuses (reads nothing of) a
+// file larger than this.
+inline constexpr std::uint64_t kMaxFileBytes = 16u << 20;
+
 class Port {
 public:
     virtual ~Port() = default;
@@ -154,7 +158,8 @@ public:
     // The file's whole text decoded from GBK, line ends kept as they are.
     // Nothing when the file cannot be opened or read.
     virtual std::optional<std::wstring> ReadText(const std::wstring& path) = 0;
-    // A file's bytes exactly as stored; nothing when it cannot be read.
+    // A file's bytes exactly as stored; nothing when it cannot be read or is
+    // larger than kMaxFileBytes (then nothing of it is read).
     virtual std::optional<std::string> ReadBytes(const std::wstring& path) = 0;
     // Replaces the file atomically with exactly these bytes. They are first
     // written to the file's name plus kWriteTempSuffix; a process killed
@@ -166,9 +171,19 @@ public:
     virtual IoResult MoveFileOver(const std::wstring& from, const std::wstring& to) = 0;
     // Whether the text survives the files' code page (GBK) unchanged.
     virtual bool CanStore(const std::wstring& text) = 0;
+    // The text of GBK bytes when every sequence in them is GBK and the text
+    // encodes back to these very bytes; nothing otherwise.
+    virtual std::optional<std::wstring> DecodeExact(const std::string& bytes) = 0;
+    // The GBK bytes of the text; nothing when a character has none.
+    virtual std::optional<std::string> Encode(const std::wstring& text) = 0;
+    // A file's size in bytes, without reading it; nothing when there is no
+    // such file.
+    virtual std::optional<std::uint64_t> FileSize(const std::wstring& path) = 0;
 
     // The folder of the executable, without a trailing backslash.
     virtual std::wstring ProgramFolder() = 0;
+    // The executable's full path, as the process was started from it.
+    virtual std::wstring ProgramPath() = 0;
 
     // True when another copy of the program already runs in this session.
     // The first caller keeps the claim until the process ends.

@@ -88,11 +88,10 @@ bool FakePort::FileExists(const std::wstring& path) {
 }
 
 std::optional<std::vector<std::wstring>> FakePort::ReadLines(const std::wstring& path) {
-    ThrowIfScripted(path);
-    auto it = files.find(path);
-    if (it == files.end() || unreadable.count(path)) return std::nullopt;
+    const auto bytes = ReadBytes(path);
+    if (!bytes) return std::nullopt;
     std::vector<std::wstring> lines;
-    for (auto& line : SplitLines(it->second)) lines.push_back(DecodeGbk(line));
+    for (auto& line : SplitLines(*bytes)) lines.push_back(DecodeGbk(line));
     return lines;
 }
 
@@ -153,7 +152,17 @@ std::optional<std::string> FakePort::ReadBytes(const std::wstring& path) {
     ThrowIfScripted(path);
     auto it = files.find(path);
     if (it == files.end() || unreadable.count(path)) return std::nullopt;
+    if (*FileSize(path) > kMaxFileBytes) return std::nullopt;
+    reads.push_back(path);
     return it->second;
+}
+
+std::optional<std::uint64_t> FakePort::FileSize(const std::wstring& path) {
+    ThrowIfScripted(path);
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    auto size = sizes.find(path);
+    return size != sizes.end() ? size->second : it->second.size();
 }
 
 std::optional<std::wstring> FakePort::ReadText(const std::wstring& path) {
@@ -174,6 +183,12 @@ IoResult FakePort::WriteBytes(const std::wstring& path, const std::string& bytes
 }
 
 bool FakePort::CanStore(const std::wstring& text) { return EncodeGbk(text).has_value(); }
+
+std::optional<std::wstring> FakePort::DecodeExact(const std::string& bytes) {
+    return DecodeGbkExact(bytes);
+}
+
+std::optional<std::string> FakePort::Encode(const std::wstring& text) { return EncodeGbk(text); }
 
 void FakePort::RunModal(WindowHandle window) {
     modals.push_back(window);

@@ -50,6 +50,10 @@ public:
     std::map<std::wstring, std::string> files;  // path -> bytes
     std::set<std::wstring> unwritable;          // WriteLine/RemoveFile fail here
     std::set<std::wstring> unreadable;          // ReadLines fails here
+    // Sizes FileSize reports instead of the bytes' own, and reads refuse past
+    // kMaxFileBytes: a large file without holding its bytes.
+    std::map<std::wstring, std::uint64_t> sizes;
+    std::vector<std::wstring> reads;  // every file whose bytes were read, in order
     // Values by root, key (without a trailing backslash) and name.
     std::map<std::tuple<RegRoot, std::wstring, std::wstring>, RegValue> registry;
     std::set<RegRoot> readOnlyRoots;  // writes and deletes there have no effect
@@ -104,6 +108,8 @@ public:
     IoResult WriteLine(const std::wstring& path, const std::wstring& line) override;
     IoResult RemoveFile(const std::wstring& path) override;
     std::wstring ProgramFolder() override { return folder; }
+    std::wstring exeName = L"Vantrel.exe";
+    std::wstring ProgramPath() override { return folder + L"\\" + exeName; }
     bool AnotherInstanceRunning() override { return anotherInstance; }
     void EndProcess() override;
     // Recorded as "Trace(<where>: <what>)".
@@ -139,6 +145,9 @@ public:
     void PlaySound(const std::wstring& file, unsigned flags) override;
     IoResult WriteBytes(const std::wstring& path, const std::string& bytes) override;
     bool CanStore(const std::wstring& text) override;
+    std::optional<std::wstring> DecodeExact(const std::string& bytes) override;
+    std::optional<std::string> Encode(const std::wstring& text) override;
+    std::optional<std::uint64_t> FileSize(const std::wstring& path) override;
     void RunModal(WindowHandle window) override;
     std::wstring OpenFileDialog(WindowHandle owner, const std::wstring& title,
                                 const std::wstring& filter) override;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "fake/Cp936Rules.h"
 #include "platform/win32/port/FileErrors.h"
 #include "platform/win32/port/Gbk.h"
 #include "platform/win32/port/Handles.h"
@@ -63,6 +64,26 @@ TEST(Codec, CharactersOutsideGbkAreRefusedNotReplaced) {
     EXPECT_EQ(EncodeGbk(L"a?b"), std::string("a?b"));
 }
 
+// The native tests' fake codec follows Cp936Rules.h; here the code page
+// itself answers for every single byte and every pair of bytes.
+TEST(Codec, StrictDecodingReadsExactlyTheSequencesTheFakeCodecReads) {
+    int accepted = 0;
+    for (int first = 0; first < 256; ++first) {
+        for (int second = -1; second < 256; ++second) {
+            std::string bytes(1, static_cast<char>(first));
+            if (second >= 0) bytes += static_cast<char>(second);
+            const auto text = DecodeGbkExact(bytes);
+            ASSERT_EQ(text.has_value(), vantrel::testing::Cp936Accepts(bytes)) << first << " " << second;
+            accepted += text.has_value();
+        }
+    }
+    EXPECT_EQ(accepted, 129 + 129 * 129 + 23940);
+    // The whole field is refused, not only the bad byte.
+    EXPECT_EQ(DecodeGbkExact("F5   C:\\x\x81\x7F.exe"), std::nullopt);
+    EXPECT_EQ(DecodeGbkExact("\xD6\xD0\xCE"), std::nullopt);
+    EXPECT_EQ(DecodeGbkExact("\xD6\xD0"), std::wstring(L"中"));
+}
+
 TEST(Codec, BrokenGbkStillDecodesToSomething) {
     // A lead byte without its trail byte, and bytes no GBK character uses.
     const std::wstring text = DecodeGbk("A\xCE");
@@ -81,7 +102,7 @@ TEST(Codec, ErrorReasonsNameTheCommonCausesInChinese) {
     EXPECT_NE(other.find(L"错误代码 123"), std::wstring::npos) << other;
 }
 
-class Write : public testing::Test {
+class Write : public ::testing::Test {
 protected:
     TempFolder folder;
     Win32Port port;

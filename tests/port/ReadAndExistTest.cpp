@@ -60,6 +60,29 @@ TEST_F(Read, TenMegabytesReadCompletely) {
     EXPECT_EQ(single->size(), 1u);
 }
 
+// A file past 16 MB is not read at all; its size says so without reading it.
+TEST_F(Read, AFileOver16MbIsNotReadButItsSizeIsKnown) {
+    WriteRaw(file, "F5   C:\\a.txt\r\n");
+    EXPECT_EQ(port.FileSize(file), 15u);
+    const auto growTo = [&](std::uint64_t size) {
+        UniqueFile grow(::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        LARGE_INTEGER end{};
+        end.QuadPart = static_cast<LONGLONG>(size);
+        return grow && ::SetFilePointerEx(grow.get(), end, nullptr, FILE_BEGIN) &&
+               ::SetEndOfFile(grow.get());
+    };
+    ASSERT_TRUE(growTo(kMaxFileBytes));
+    EXPECT_EQ(port.FileSize(file), kMaxFileBytes);
+    EXPECT_TRUE(port.ReadBytes(file).has_value());  // the largest that is read
+    ASSERT_TRUE(growTo(kMaxFileBytes + 1));
+    EXPECT_EQ(port.FileSize(file), kMaxFileBytes + 1);
+    EXPECT_EQ(port.ReadBytes(file), std::nullopt);
+    EXPECT_EQ(port.ReadLines(file), std::nullopt);
+    EXPECT_EQ(port.FileSize(folder / L"absent.txt"), std::nullopt);
+    EXPECT_EQ(port.FileSize(folder.path()), std::nullopt);
+}
+
 TEST_F(Read, BinaryJunkYieldsTheLinesItsLineBreaksMake) {
     std::string bytes;
     for (int round = 0; round < 4; ++round)

@@ -29,7 +29,7 @@ bool Mutates(const std::wstring& call) {
 class InterruptedSaveTest : public ::testing::Test {
 protected:
     const Files oldFiles{{kFunction, "F2,\xCE\xDE\r\n"}, {kCustom, "F5   C:\\a.txt\r\n"}};
-    std::vector<FileChange> changes{{kFunction, L"F3,无"}, {kCustom, L"F6   C:\\b.txt"}};
+    std::vector<FileChange> changes{{kFunction, "F3,\xCE\xDE"}, {kCustom, "F6   C:\\b.txt"}};
 
     // Runs the save with the process killed before its `killAt`-th change
     // to the disk; true when it ran to the end first.

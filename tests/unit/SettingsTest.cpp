@@ -36,44 +36,77 @@ protected:
     }
 };
 
-TEST_F(SettingsTest, LoadShowsWhatEitherRunKeyHolds) {
+TEST_F(SettingsTest, OnOnlyWhereAValueNamesThisVeryExeQuotedOrNot) {
     EXPECT_TRUE(NoCurrent(Open()));
     EXPECT_EQ(app.Find<Form2>()->Image2.GetPicture(), app.Find<Form2>()->b1.GetPicture());
     EXPECT_EQ(app.Find<Form2>()->loadadd1.Text(), L"C:\\Vantrel");
-    app.Unload<Form2>();
-    PutRun(RegRoot::LocalMachine, {kRegSz, L"D:\\other.exe"});
-    EXPECT_TRUE(YesCurrent(Open()));
-    app.Unload<Form2>();
-    port.registry.clear();
-    PutRun(RegRoot::CurrentUser, {kRegSz, L"C:\\Vantrel\\Vantrel.exe"});
-    EXPECT_TRUE(YesCurrent(Open()));
-    app.Unload<Form2>();
-    port.registry.clear();
-    PutRun(RegRoot::LocalMachine, {kRegExpandSz, L"%ProgramFiles%\\Vantrel.exe"});
-    EXPECT_TRUE(NoCurrent(Open()));
+    const auto shows = [&](RegRoot root, RegValue value) {
+        app.Unload<Form2>();
+        port.registry.clear();
+        PutRun(root, value);
+        return YesCurrent(Open());
+    };
+    EXPECT_TRUE(shows(RegRoot::CurrentUser, {kRegSz, L"C:\\Vantrel\\Vantrel.exe"}));  // written by 2.0.3
+    EXPECT_TRUE(shows(RegRoot::LocalMachine, {kRegSz, L"\"c:\\vantrel\\VANTREL.EXE\""}));
+    EXPECT_FALSE(shows(RegRoot::LocalMachine, {kRegSz, L"D:\\other\\Vantrel.exe"}));  // another copy
+    EXPECT_FALSE(shows(RegRoot::CurrentUser, {kRegSz, L"\"C:\\Vantrel\\Vantrel.exe\" /x"}));
+    EXPECT_FALSE(shows(RegRoot::LocalMachine, {kRegExpandSz, L"C:\\Vantrel\\Vantrel.exe"}));
+    port.exeName = L"Launcher.exe";  // the value names the folder's Vantrel.exe, not this exe
+    EXPECT_FALSE(shows(RegRoot::CurrentUser, {kRegSz, L"C:\\Vantrel\\Vantrel.exe"}));
 }
 
-TEST_F(SettingsTest, YesWritesThePerMachineValueWhereItTakesEffect) {
-    port.folder = L"D:\\Tools";
+TEST_F(SettingsTest, YesWritesTheQuotedPathPerMachineAndRemovesThePerUserValue) {
+    port.folder = L"D:\\My Tools";
+    PutRun(RegRoot::CurrentUser, {kRegSz, L"D:\\My Tools\\Vantrel.exe"});
     Form2& f = Open();
-    f.y2.Click();
-    EXPECT_EQ(Run(RegRoot::LocalMachine), std::wstring(L"D:\\Tools\\Vantrel.exe\0", 21));
-    EXPECT_EQ(Run(RegRoot::CurrentUser), std::nullopt);
-    EXPECT_TRUE(YesCurrent(f));
+    f.n2.Click();  // "否" is current for an unquoted value of ours too
+    PutRun(RegRoot::CurrentUser, {kRegSz, L"E:\\old\\Vantrel.exe"});
+    app.Unload<Form2>();
+    port.messages.clear();
+    Form2& g = Open();
+    g.y2.Click();
+    EXPECT_EQ(Run(RegRoot::LocalMachine), std::wstring(L"\"D:\\My Tools\\Vantrel.exe\"\0", 26));
+    EXPECT_EQ(Run(RegRoot::CurrentUser), std::nullopt);  // one log-on starts one copy
+    EXPECT_TRUE(YesCurrent(g));
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_EQ(port.messages[0].text, L"操作已确认，你的设置为“是”");
     EXPECT_EQ(port.messages[0].caption, L"设置成功");
     EXPECT_EQ(port.messages[0].style, unsigned(MbOk | MbIconInformation));
 }
 
-TEST_F(SettingsTest, YesFallsBackToThePerUserKeyWhenTheMachineKeyRefuses) {
+TEST_F(SettingsTest, YesFallsBackToThePerUserKeyAndReplacesAnotherCopysValue) {
+    port.readOnlyRoots.insert(RegRoot::LocalMachine);
+    PutRun(RegRoot::CurrentUser, {kRegSz, L"E:\\old\\Vantrel.exe"});
+    Form2& f = Open();
+    EXPECT_TRUE(NoCurrent(f));
+    f.y2.Click();
+    EXPECT_EQ(Run(RegRoot::LocalMachine), std::nullopt);
+    EXPECT_EQ(Run(RegRoot::CurrentUser), std::wstring(L"\"C:\\Vantrel\\Vantrel.exe\"\0", 25));
+    EXPECT_TRUE(YesCurrent(f));
+    EXPECT_EQ(port.messages.back().caption, L"设置成功");
+}
+
+TEST_F(SettingsTest, AValueThatCannotBeRemovedIsSaidInsteadOfSuccess) {
+    // Another user's per-machine value, and no rights to change it.
+    PutRun(RegRoot::LocalMachine, {kRegSz, L"E:\\shared\\Vantrel.exe"});
     port.readOnlyRoots.insert(RegRoot::LocalMachine);
     Form2& f = Open();
     f.y2.Click();
-    EXPECT_EQ(Run(RegRoot::LocalMachine), std::nullopt);
-    EXPECT_EQ(Run(RegRoot::CurrentUser), std::wstring(L"C:\\Vantrel\\Vantrel.exe\0", 23));
+    EXPECT_EQ(Run(RegRoot::CurrentUser), std::wstring(L"\"C:\\Vantrel\\Vantrel.exe\"\0", 25));
     EXPECT_TRUE(YesCurrent(f));
-    EXPECT_EQ(port.messages.back().text, L"操作已确认，你的设置为“是”");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].caption, L"提示");
+    EXPECT_EQ(port.messages[0].style, unsigned(MbOk | MbIconExclamation));
+    EXPECT_NE(port.messages[0].text.find(L"HKEY_LOCAL_MACHINE"), std::wstring::npos);
+    EXPECT_NE(port.messages[0].text.find(L"E:\\shared\\Vantrel.exe"), std::wstring::npos);
+
+    // "否" removes ours and says the other still starts at log-on.
+    f.n2.Click();
+    EXPECT_EQ(Run(RegRoot::CurrentUser), std::nullopt);
+    EXPECT_TRUE(NoCurrent(f));
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages[1].caption, L"提示");
+    EXPECT_NE(port.messages[1].text.find(L"“否”"), std::wstring::npos);
 }
 
 TEST_F(SettingsTest, AChangeThatCannotBeMadeIsSaidAndTheButtonsStay) {
@@ -86,18 +119,19 @@ TEST_F(SettingsTest, AChangeThatCannotBeMadeIsSaidAndTheButtonsStay) {
     EXPECT_TRUE(NoCurrent(f));
 
     port.readOnlyRoots.clear();
-    PutRun(RegRoot::LocalMachine, {kRegSz, std::wstring(L"C:\\x.exe\0", 9)});
+    PutRun(RegRoot::LocalMachine, {kRegSz, std::wstring(L"C:\\Vantrel\\Vantrel.exe\0", 23)});
     app.Unload<Form2>();
     Form2& g = Open();
     port.readOnlyRoots = {RegRoot::LocalMachine};
     g.n2.Click();
     EXPECT_EQ(port.messages.back().caption, L"提示");
+    EXPECT_NE(port.messages.back().text.find(L"仍会随 Windows 启动"), std::wstring::npos);
     EXPECT_TRUE(YesCurrent(g));
 }
 
 TEST_F(SettingsTest, NoDeletesTheValueFromBothKeys) {
-    PutRun(RegRoot::LocalMachine, {kRegSz, std::wstring(L"C:\\a.exe\0", 9)});
-    PutRun(RegRoot::CurrentUser, {kRegSz, std::wstring(L"C:\\a.exe\0", 9)});
+    PutRun(RegRoot::LocalMachine, {kRegSz, std::wstring(L"C:\\Vantrel\\Vantrel.exe\0", 23)});
+    PutRun(RegRoot::CurrentUser, {kRegSz, std::wstring(L"\"C:\\Vantrel\\Vantrel.exe\"\0", 25)});
     Form2& f = Open();
     f.n2.Click();
     EXPECT_EQ(Run(RegRoot::LocalMachine), std::nullopt);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <map>
+#include <set>
 #include <string>
 
 #include "engine/KeyTable.h"
@@ -177,7 +179,10 @@ public:
 private:
     std::wstring DataPath(const std::wstring& relative);
     void ReportSaveFailure(const SaveOutcome& outcome);
+    void ReportUnencodable(const std::wstring& path);
     void ReloadTableOnly();
+    void TellFilesTooLarge();
+    void RefuseToReplaceUnread(const std::wstring& path, bool tooLarge);
 
     // Editor helpers (Form1_Editor.cpp).
     void CheckKeyInUse(const std::wstring& key, int index);
@@ -203,6 +208,10 @@ private:
     KeyTable table_;
     Options options_;
     std::vector<KeyCode> heldKeys_;  // acted and not yet released (one launch per press)
+    // The table files that are there but were not read by the last load,
+    // each with whether it was too large; and those the user was told of.
+    std::map<std::wstring, bool> unread_;
+    std::set<std::wstring> toldTooLarge_;
 };
 
 }  // namespace vantrel

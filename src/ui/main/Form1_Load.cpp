@@ -71,6 +71,7 @@ void Form1::Form_Load() {
         port.MessageBox(hWnd(), L"第一次启动，请配置，然后按“保存”", L"第一次启动",
                         MbOk | MbIconInformation);
     });
+    RunStep(port, L"start-up: files too large", [&] { TellFilesTooLarge(); });
 }
 
 }  // namespace vantrel

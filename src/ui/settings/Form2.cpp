@@ -67,7 +67,7 @@ void Form2::ShowChoice(bool yes) {
 
 void Form2::Form_Load() {
     loadadd1.SetText(port.ProgramFolder());
-    ShowChoice(StartsAtLogOn(port));
+    ShowChoice(StartsAtLogOn(port, port.ProgramPath()));
     Image2.SetPicture(b1.GetPicture());
 }
 
@@ -77,7 +77,8 @@ void Form2::Confirm(bool yes) {
 }
 
 void Form2::y2_Click() {
-    if (!EnableStartAtLogOn(port, loadadd1.Text() + L"\\Vantrel.exe")) {
+    const LogOnChange change = EnableStartAtLogOn(port, port.ProgramPath());
+    if (!change.on) {
         port.MessageBox(hWnd(),
                         L"无法设置随 Windows 启动：注册表的启动项不能写入（可能没有权限）。\r\n\r\n"
                         L"设置没有改变。",
@@ -85,11 +86,13 @@ void Form2::y2_Click() {
         return;
     }
     ShowChoice(true);
+    if (change.left) return TellValueLeft(*change.left, true);
     Confirm(true);
 }
 
 void Form2::n2_Click() {
-    if (!DisableStartAtLogOn(port)) {
+    const LogOnChange change = DisableStartAtLogOn(port, port.ProgramPath());
+    if (change.on) {
         port.MessageBox(hWnd(),
                         L"无法取消随 Windows 启动：注册表的启动项不能删除（可能没有权限）。\r\n\r\n"
                         L"Vantrel 仍会随 Windows 启动。",
@@ -97,7 +100,19 @@ void Form2::n2_Click() {
         return;
     }
     ShowChoice(false);
+    if (change.left) return TellValueLeft(*change.left, false);
     Confirm(false);
+}
+
+void Form2::TellValueLeft(const RunValueLeft& left, bool yes) {
+    const std::wstring where = left.root == RegRoot::LocalMachine
+                                   ? L"所有用户共用的启动项（HKEY_LOCAL_MACHINE）"
+                                   : L"当前用户的启动项（HKEY_CURRENT_USER）";
+    port.MessageBox(hWnd(),
+                    std::wstring(yes ? L"你的设置已改为“是”" : L"你的设置已改为“否”") + L"，但" + where +
+                        L"中的 Vantrel 无法删除（可能没有权限），它仍是：\r\n" + left.value +
+                        L"\r\n\r\n登录 Windows 时它仍会启动程序。请让有权限的用户删除它。",
+                    L"提示", MbOk | MbIconExclamation);
 }
 
 void Form2::Command2_Click() { app.Unload(*this); }

@@ -6,6 +6,7 @@
 
 #include "ui/Vendor.h"
 #include "ui/forms/Application.h"
+#include "ui/settings/StartAtLogOn.h"
 
 namespace vantrel {
 
@@ -44,6 +45,8 @@ private:
     void ShowChoice(bool yes);
     const Picture* Resting(const ImageButton& button) const;
     void Confirm(bool yes);
+    // A change made, with a value beside it that could not be removed.
+    void TellValueLeft(const RunValueLeft& left, bool yes);
 };
 
 }  // namespace vantrel

@@ -30,8 +30,9 @@ case_start_at_log_on() {
     insp wait 设置成功 5 gone || fail "confirmation still open" || return
     local value
     value=$(run_value HKLM)
-    [[ ${value,,} == "$(app_path Vantrel.exe | tr '[:upper:]' '[:lower:]')" ]] ||
-        fail "HKLM Run holds '$value', expected $(app_path Vantrel.exe)" || return
+    # The exe's path in double quotes (a folder with a blank must not start its first word).
+    [[ ${value,,} == "\"$(app_path Vantrel.exe | tr '[:upper:]' '[:lower:]')\"" ]] ||
+        fail "HKLM Run holds '$value', expected \"$(app_path Vantrel.exe)\"" || return
     grep -qP 'enabled=0\t.*text=是$' <<<"$(insp texts 设置)" || fail "是 is not the current choice after it was pressed" || return
 
     insp click 设置 否 >/dev/null

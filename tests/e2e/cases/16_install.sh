@@ -184,8 +184,9 @@ case_install_autostart_keep_data() {
     local dir dir_win
     dir=$(install_dir)
     dir_win=$(reg_value "$UNINSTALL_KEY" InstallLocation)
-    [[ $(reg_value "$RUN_KEY" Vantrel) == "$dir_win\\Vantrel.exe" ]] ||
-        fail "Run value is '$(reg_value "$RUN_KEY" Vantrel)', expected '$dir_win\\Vantrel.exe'" || return
+    # Quoted: the folder may hold a blank.
+    [[ $(reg_value "$RUN_KEY" Vantrel) == "\"$dir_win\\Vantrel.exe\"" ]] ||
+        fail "Run value is '$(reg_value "$RUN_KEY" Vantrel)', expected '\"$dir_win\\Vantrel.exe\"'" || return
 
     # A silent uninstall without /REMOVEDATA keeps the user's files.
     write_gbk_line "$dir/Function.dll" "F2,无,F3,无,无,F11,无"

@@ -39,6 +39,23 @@ std::optional<std::string> EncodeGbk(const std::wstring& text) {
     return bytes;
 }
 
+std::optional<std::wstring> DecodeGbkExact(const std::string& bytes) {
+    if (bytes.empty()) return std::wstring();
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
+    const int inLength = static_cast<int>(bytes.size());
+    const int outLength =
+        ::MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(), inLength, nullptr, 0);
+    if (outLength <= 0) return std::nullopt;
+    std::wstring text(static_cast<std::size_t>(outLength), L'\0');
+    if (::MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(), inLength, text.data(),
+                              outLength) != outLength)
+        return std::nullopt;
+    // A sequence that reads as a character written back as other bytes
+    // would change the file on the next save.
+    if (EncodeGbk(text) != bytes) return std::nullopt;
+    return text;
+}
+
 bool RoundTripsGbk(const std::wstring& text) {
     const auto bytes = EncodeGbk(text);
     return bytes && DecodeGbk(*bytes) == text;

@@ -12,8 +12,7 @@
 namespace vantrel::win32 {
 namespace {
 
-// The program's files are a few lines; anything far larger is not one of them.
-constexpr std::size_t kMaxReadBytes = 256u * 1024u * 1024u;
+constexpr std::size_t kMaxReadBytes = static_cast<std::size_t>(kMaxFileBytes);
 constexpr DWORD kReadChunk = 1u << 20;
 
 bool HasWildcard(const std::wstring& path) {
@@ -170,6 +169,21 @@ IoResult Win32Port::MoveFileOver(const std::wstring& from, const std::wstring& t
 }
 
 bool Win32Port::CanStore(const std::wstring& text) { return RoundTripsGbk(text); }
+
+std::optional<std::wstring> Win32Port::DecodeExact(const std::string& bytes) {
+    return DecodeGbkExact(bytes);
+}
+
+std::optional<std::string> Win32Port::Encode(const std::wstring& text) { return EncodeGbk(text); }
+
+std::optional<std::uint64_t> Win32Port::FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.empty() || HasWildcard(path) ||
+        !::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
 
 IoResult Win32Port::RemoveFile(const std::wstring& path) {
     if (::DeleteFileW(path.c_str())) return IoResult::Ok();

@@ -55,7 +55,11 @@ public:
     IoResult WriteBytes(const std::wstring& path, const std::string& bytes) override;
     IoResult MoveFileOver(const std::wstring& from, const std::wstring& to) override;
     bool CanStore(const std::wstring& text) override;
+    std::optional<std::wstring> DecodeExact(const std::string& bytes) override;
+    std::optional<std::string> Encode(const std::wstring& text) override;
+    std::optional<std::uint64_t> FileSize(const std::wstring& path) override;
     std::wstring ProgramFolder() override;
+    std::wstring ProgramPath() override;
     bool AnotherInstanceRunning() override;
     void EndProcess() override;
     void TraceCaughtException(const wchar_t* where) noexcept override;

@@ -49,6 +49,12 @@ void Win32Port::TraceCaughtException(const wchar_t* where) noexcept {
 }
 
 std::wstring Win32Port::ProgramFolder() {
+    const std::wstring path = ProgramPath();
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+std::wstring Win32Port::ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD size = static_cast<DWORD>(path.size());
@@ -61,8 +67,7 @@ std::wstring Win32Port::ProgramFolder() {
         if (path.size() >= 32768) return {};  // longer than any path Windows allows
         path.resize(path.size() * 2);
     }
-    const std::size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+    return path;
 }
 
 }  // namespace vantrel::win32
