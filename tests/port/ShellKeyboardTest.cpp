@@ -3,6 +3,10 @@
 // and the choosers' keys for the form's handlers.
 #include "ShellFixture.h"
 
+#include <imm.h>
+
+#include <cstring>
+
 namespace vantrel::test {
 namespace {
 
@@ -176,7 +180,7 @@ TEST_F(ShellKeyboard, PlainLetterIsAMnemonicOnlyWhereTheFocusTakesNoText) {
     SendMessageW(edit, EM_SETSEL, 0, -1);
     Key(WM_CHAR, L's');
     EXPECT_EQ(form.clicked.size(), 1u);
-    EXPECT_EQ(form.chooser.Text(), L"s");
+    EXPECT_EQ(form.chooser.Text(), L"无");  // and typing never reaches a chooser
 }
 
 TEST_F(ShellKeyboard, ClosedChooserPassesKeysToTheFormsHandlers) {
@@ -223,6 +227,57 @@ TEST_F(ShellKeyboard, LockedChooserRefusesAPickFromTheKeyboard) {
     EXPECT_TRUE(form.picked.empty());
     EXPECT_EQ(form.chooser.Text(), L"无");
     EXPECT_EQ(win32::WindowText(Window(form, form.chooser)), L"无");
+}
+
+// Puts text on the clipboard, as another program's copy would.
+bool CopyToClipboard(HWND owner, const std::wstring& text) {
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    bool put = false;
+    if (memory) {
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        if (!put) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return put;
+}
+
+TEST_F(ShellKeyboard, ChooserHoldsOnlyItsNamesWhateverReachesItsEditField) {
+    HWND box = Window(form, form.chooser);
+    ASSERT_TRUE(CopyToClipboard(Hwnd(form), L"F2,F3"));
+    // Read-only for good, and without an input method.
+    EXPECT_TRUE(Style(edit) & ES_READONLY);
+    SendMessageW(edit, EM_SETREADONLY, FALSE, 0);
+    EXPECT_TRUE(Style(edit) & ES_READONLY);
+    EXPECT_EQ(ImmGetContext(edit), nullptr);
+
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    SendMessageW(edit, WM_CLEAR, 0, 0);
+    SendMessageW(edit, WM_CUT, 0, 0);
+    Settle(50);
+    EXPECT_EQ(win32::WindowText(edit), L"无");
+    // Another program replaces the field's text: the chooser keeps its own,
+    // and an undo does not bring the other text back.
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"F2,F3"));
+    Settle(50);
+    SendMessageW(edit, EM_UNDO, 0, 0);
+    SendMessageW(edit, WM_UNDO, 0, 0);
+    Settle(50);
+    EXPECT_EQ(form.chooser.Text(), L"无");
+    EXPECT_EQ(win32::WindowText(box), L"无");
+    EXPECT_TRUE(form.picked.empty());
+    // Picking still works.
+    SendMessageW(box, CB_SHOWDROPDOWN, TRUE, 0);
+    Key(WM_KEYDOWN, VK_DOWN);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(form.chooser.Text(), L"F2");
 }
 
 TEST_F(ShellKeyboard, LeavingAChooserWithAKeyDownRaisesItsKeyUpOnce) {

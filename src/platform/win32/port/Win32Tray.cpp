@@ -48,10 +48,7 @@ TrayIcon::TrayIcon(std::wstring tip, EventHandler onEvent,
                                     0, 0, nullptr, nullptr, instance, this));
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     // The notification area is on the primary monitor, where the window is.
-    const int dpi = WindowDpi(window_.get());
-    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
-                                            MetricForDpi(SM_CXSMICON, dpi),
-                                            MetricForDpi(SM_CYSMICON, dpi), LR_SHARED));
+    LoadPicture(WindowDpi(window_.get()));
     if (Add()) return;
     retriesLeft_ = kRetries;
     if (window_) ::SetTimer(window_.get(), kRetryTimer, kRetryMs, nullptr);
@@ -62,12 +59,22 @@ TrayIcon::~TrayIcon() {
     if (window_) ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
+bool TrayIcon::LoadPicture(int dpi) {
+    UniqueIcon icon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                                    IMAGE_ICON, MetricForDpi(SM_CXSMICON, dpi),
+                                                    MetricForDpi(SM_CYSMICON, dpi), 0)));
+    if (!icon) return false;
+    // The taskbar keeps a copy of what it was given, so the old one can go.
+    icon_ = std::move(icon);
+    return true;
+}
+
 bool TrayIcon::Add() {
     if (!window_) return false;
     NOTIFYICONDATAW data = IconData(window_.get());
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
-    data.hIcon = icon_;
+    data.hIcon = icon_.get();
     std::wcsncpy(data.szTip, tip_.c_str(), std::size(data.szTip) - 1);
     // An icon that is still there (the taskbar was only re-created for
     // another reason) is replaced, not doubled.
@@ -113,7 +120,20 @@ LRESULT TrayIcon::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         if (Add() || --retriesLeft_ <= 0) ::KillTimer(hwnd, kRetryTimer);
         return 0;
     }
+    if (message == WM_DPICHANGED) {
+        // The primary monitor's scale changed: the icon is shown at the new size.
+        if (LoadPicture(HIWORD(wParam)) && shown_) {
+            NOTIFYICONDATAW data = IconData(hwnd);
+            data.uFlags = NIF_ICON;
+            data.hIcon = icon_.get();
+            notify_(NIM_MODIFY, &data);
+        }
+        return 0;
+    }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+        // A new taskbar may come with a new scale (Explorer restarts after
+        // a change of the primary monitor's DPI).
+        LoadPicture(WindowDpi(hwnd));
         if (!Add()) {
             retriesLeft_ = kRetries;
             ::SetTimer(hwnd, kRetryTimer, kRetryMs, nullptr);
