@@ -6,6 +6,7 @@
 #include <imm.h>
 
 #include <cstring>
+#include <functional>
 
 namespace vantrel::test {
 namespace {
@@ -246,6 +247,28 @@ bool CopyToClipboard(HWND owner, const std::wstring& text) {
     return put;
 }
 
+// Whether a popup menu showed while `action` ran; any menu is closed at once.
+bool MenuShowedDuring(const std::function<void()>& action) {
+    static bool seen;
+    seen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu)) {
+            seen = true;
+            EndMenu();
+        }
+    });
+    action();
+    const ULONGLONG end = GetTickCount64() + 400;
+    MSG msg{};
+    while (GetTickCount64() < end) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+    }
+    KillTimer(nullptr, timer);
+    return seen;
+}
+
 TEST_F(ShellKeyboard, ChooserHoldsOnlyItsNamesWhateverReachesItsEditField) {
     HWND box = Window(form, form.chooser);
     ASSERT_TRUE(CopyToClipboard(Hwnd(form), L"F2,F3"));
@@ -254,6 +277,13 @@ TEST_F(ShellKeyboard, ChooserHoldsOnlyItsNamesWhateverReachesItsEditField) {
     SendMessageW(edit, EM_SETREADONLY, FALSE, 0);
     EXPECT_TRUE(Style(edit) & ES_READONLY);
     EXPECT_EQ(ImmGetContext(edit), nullptr);
+
+    // No context menu of its own (its "粘贴" would bypass the keys).
+    RECT field{};
+    GetWindowRect(edit, &field);
+    EXPECT_FALSE(MenuShowedDuring([this, &field] {
+        SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), MAKELPARAM(field.left + 3, field.top + 3));
+    }));
 
     SetFocus(edit);
     SendMessageW(edit, EM_SETSEL, 0, -1);
