@@ -22,11 +22,15 @@
 //   inspect version <file>             the file's version resource: the fixed
 //                                      file and product versions, then one line
 //                                      per translation with its strings
+//   inspect copy <text>                put <text> on the clipboard, as another
+//                                      program's copy does
+//   inspect clipboard                  the text on the clipboard; exit 1 if none
 #include "Utf8Out.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -278,6 +282,39 @@ int Version(const std::wstring& file) {
     return 0;
 }
 
+int Copy(const std::wstring& text) {
+    if (!OpenClipboard(nullptr)) return Fail(L"copy: the clipboard is busy");
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    bool put = false;
+    if (memory) {
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        if (!put) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return put ? 0 : Fail(L"copy: the clipboard took nothing");
+}
+
+int Clipboard() {
+    if (!OpenClipboard(nullptr)) return Fail(L"clipboard: busy");
+    std::wstring text;
+    bool found = false;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            found = true;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    if (!found) return Fail(L"clipboard: no text");
+    PrintUtf8(text + L"\n");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -292,6 +329,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close" && argc == 3) return Close(arg(2));
     if (command == L"procs" && argc <= 3) return Procs(arg(2));
     if (command == L"version" && argc == 3) return Version(arg(2));
+    if (command == L"copy" && argc == 3) return Copy(arg(2));
+    if (command == L"clipboard" && argc == 2) return Clipboard();
     return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
-                L"focus T | click T BUTTON | close T | procs [EXE] | version FILE");
+                L"focus T | click T BUTTON | close T | procs [EXE] | version FILE | copy TEXT | clipboard");
 }

@@ -131,8 +131,8 @@ LRESULT TrayIcon::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
-        // A new taskbar may come with a new scale (Explorer restarts after
-        // a change of the primary monitor's DPI).
+        // The new taskbar shows the icon at the scale there is now, which
+        // may have changed while it was gone.
         LoadPicture(WindowDpi(hwnd));
         if (!Add()) {
             retriesLeft_ = kRetries;
