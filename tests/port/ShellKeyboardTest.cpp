@@ -3,9 +3,10 @@
 // and the choosers' keys for the form's handlers.
 #include "ShellFixture.h"
 
+#include "../e2e/tools/ClipboardText.h"
+
 #include <imm.h>
 
-#include <cstring>
 #include <functional>
 
 namespace vantrel::test {
@@ -230,23 +231,6 @@ TEST_F(ShellKeyboard, LockedChooserRefusesAPickFromTheKeyboard) {
     EXPECT_EQ(win32::WindowText(Window(form, form.chooser)), L"无");
 }
 
-// Puts text on the clipboard, as another program's copy would.
-bool CopyToClipboard(HWND owner, const std::wstring& text) {
-    if (!OpenClipboard(owner)) return false;
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    bool put = false;
-    if (memory) {
-        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-        if (!put) GlobalFree(memory);
-    }
-    CloseClipboard();
-    return put;
-}
-
 // Whether a popup menu showed while `action` ran; any menu is closed at once.
 bool MenuShowedDuring(const std::function<void()>& action) {
     static bool seen;
@@ -271,7 +255,7 @@ bool MenuShowedDuring(const std::function<void()>& action) {
 
 TEST_F(ShellKeyboard, ChooserHoldsOnlyItsNamesWhateverReachesItsEditField) {
     HWND box = Window(form, form.chooser);
-    ASSERT_TRUE(CopyToClipboard(Hwnd(form), L"F2,F3"));
+    ASSERT_TRUE(PutClipboardText(Hwnd(form), L"F2,F3"));
     // Read-only for good, and without an input method.
     EXPECT_TRUE(Style(edit) & ES_READONLY);
     SendMessageW(edit, EM_SETREADONLY, FALSE, 0);

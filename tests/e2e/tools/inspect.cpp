@@ -25,12 +25,12 @@
 //   inspect copy <text>                put <text> on the clipboard, as another
 //                                      program's copy does
 //   inspect clipboard                  the text on the clipboard; exit 1 if none
+#include "ClipboardText.h"
 #include "Utf8Out.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -283,19 +283,7 @@ int Version(const std::wstring& file) {
 }
 
 int Copy(const std::wstring& text) {
-    if (!OpenClipboard(nullptr)) return Fail(L"copy: the clipboard is busy");
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    bool put = false;
-    if (memory) {
-        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-        if (!put) GlobalFree(memory);
-    }
-    CloseClipboard();
-    return put ? 0 : Fail(L"copy: the clipboard took nothing");
+    return PutClipboardText(nullptr, text) ? 0 : Fail(L"copy: the clipboard took nothing");
 }
 
 int Clipboard() {
