@@ -7,7 +7,9 @@
 
 #include <imm.h>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 namespace vantrel::test {
 namespace {
@@ -286,6 +288,16 @@ TEST_F(ShellKeyboard, ChooserHoldsOnlyItsNamesWhateverReachesItsEditField) {
     Settle(50);
     EXPECT_EQ(form.chooser.Text(), L"无");
     EXPECT_EQ(win32::WindowText(box), L"无");
+    // Text set from another thread tells the box nothing: it is refused.
+    std::atomic<bool> sent{false};
+    std::thread other([this, &sent] {
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"F2,F3"));
+        sent = true;
+    });
+    while (!sent) Settle(20);
+    other.join();
+    EXPECT_EQ(win32::WindowText(box), L"无");
+    EXPECT_EQ(form.chooser.Text(), L"无");
     EXPECT_TRUE(form.picked.empty());
     // Picking still works.
     SendMessageW(box, CB_SHOWDROPDOWN, TRUE, 0);

@@ -26,6 +26,11 @@ bool ChooserEditRefuses(UINT message, WPARAM wParam) {
         return true;
     case EM_SETREADONLY:
         return wParam == FALSE;
+    case WM_SETTEXT:
+        // The combo box sets its field from this thread. Text sent from
+        // another thread (another program, an automation tool) would show
+        // without telling the chooser.
+        return InSendMessage() != FALSE;
     default:
         return false;
     }

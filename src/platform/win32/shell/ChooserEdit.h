@@ -11,8 +11,8 @@ namespace vantrel::win32 {
 void SealChooserEdit(HWND edit);
 
 // Whether the field must not see this message: paste, cut, clear, undo, its
-// own context menu, input method composition, and a request to make it
-// writable again.
+// own context menu, input method composition, a request to make it writable
+// again, and text set from another thread.
 bool ChooserEditRefuses(UINT message, WPARAM wParam);
 
 }  // namespace vantrel::win32
