@@ -263,6 +263,10 @@ TEST_F(ShellKeyboard, ChooserHoldsOnlyItsNamesWhateverReachesItsEditField) {
     SendMessageW(edit, EM_SETREADONLY, FALSE, 0);
     EXPECT_TRUE(Style(edit) & ES_READONLY);
     EXPECT_EQ(ImmGetContext(edit), nullptr);
+    // It still looks like a field to pick into, not a greyed one.
+    RECT inside{};
+    GetClientRect(edit, &inside);
+    EXPECT_EQ(PixelOf(edit, inside.right - 2, inside.bottom / 2), GetSysColor(COLOR_WINDOW));
 
     // No context menu of its own (its "粘贴" would bypass the keys).
     RECT field{};
