@@ -109,16 +109,27 @@ TEST(TrayHost, IconIsMadeAtTheSmallIconSizeOfTheDpiOwnedAndMadeAgainWhenThatChan
         EXPECT_EQ(IconWidth(taskbar.icons[1]), MetricForDpi(SM_CXSMICON, 2 * dpi));
         EXPECT_EQ(IconWidth(taskbar.icons[0]), 0);  // the old picture is gone
 
-        // A new taskbar: a picture made for the scale there is now.
-        ::SendMessageW(icon.Window(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        // A settings broadcast finds the window's own DPI differs from the
+        // picture's (as a hidden window may not be told): made again.
+        ::SendMessageW(icon.Window(), WM_SETTINGCHANGE, 0, 0);
         ASSERT_EQ(taskbar.icons.size(), 3u);
-        EXPECT_EQ(taskbar.accepted.back(), static_cast<DWORD>(NIM_ADD));
+        EXPECT_EQ(taskbar.accepted.back(), static_cast<DWORD>(NIM_MODIFY));
         EXPECT_EQ(IconWidth(taskbar.icons[2]), MetricForDpi(SM_CXSMICON, dpi));
         EXPECT_EQ(IconWidth(taskbar.icons[1]), 0);
+        // Nothing changed: nothing is made.
+        ::SendMessageW(icon.Window(), WM_DISPLAYCHANGE, 32, 0);
+        EXPECT_EQ(taskbar.icons.size(), 3u);
+
+        // A new taskbar: a picture made for the scale there is now.
+        ::SendMessageW(icon.Window(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        ASSERT_EQ(taskbar.icons.size(), 4u);
+        EXPECT_EQ(taskbar.accepted.back(), static_cast<DWORD>(NIM_ADD));
+        EXPECT_EQ(IconWidth(taskbar.icons[3]), MetricForDpi(SM_CXSMICON, dpi));
+        EXPECT_EQ(IconWidth(taskbar.icons[2]), 0);
         given = taskbar.icons;
     }
     // The program's own picture goes with the icon.
-    EXPECT_EQ(IconWidth(given[2]), 0);
+    EXPECT_EQ(IconWidth(given[3]), 0);
 }
 
 }  // namespace

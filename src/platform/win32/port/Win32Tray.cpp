@@ -66,6 +66,7 @@ bool TrayIcon::LoadPicture(int dpi) {
     if (!icon) return false;
     // The taskbar keeps a copy of what it was given, so the old one can go.
     icon_ = std::move(icon);
+    iconDpi_ = dpi;
     return true;
 }
 
@@ -120,15 +121,20 @@ LRESULT TrayIcon::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         if (Add() || --retriesLeft_ <= 0) ::KillTimer(hwnd, kRetryTimer);
         return 0;
     }
-    if (message == WM_DPICHANGED) {
-        // The primary monitor's scale changed: the icon is shown at the new size.
-        if (LoadPicture(HIWORD(wParam)) && shown_) {
+    if (message == WM_DPICHANGED || message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE) {
+        // The primary monitor's scale changed: the icon is shown at the new
+        // size. (The display and settings broadcasts cover a hidden window
+        // that is not told of its own DPI change.)
+        const int dpi = message == WM_DPICHANGED ? HIWORD(wParam) : WindowDpi(hwnd);
+        if (dpi != iconDpi_ && LoadPicture(dpi) && shown_) {
             NOTIFYICONDATAW data = IconData(hwnd);
             data.uFlags = NIF_ICON;
             data.hIcon = icon_.get();
             notify_(NIM_MODIFY, &data);
         }
-        return 0;
+        return message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE
+                   ? ::DefWindowProcW(hwnd, message, wParam, lParam)
+                   : 0;
     }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
         // The new taskbar shows the icon at the scale there is now, which

@@ -49,6 +49,7 @@ private:
     Notifier notify_;
     UniqueWindow window_;
     UniqueIcon icon_;
+    int iconDpi_ = 0;  // the DPI icon_ was made for
     UINT taskbarCreated_ = 0;
     int retriesLeft_ = 0;
     bool shown_ = false;
