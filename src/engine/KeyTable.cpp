@@ -52,6 +52,10 @@ std::wstring JoinFields(const std::vector<std::wstring>& fields) {
     return line;
 }
 
+std::wstring ChooserName(const std::wstring& text) {
+    return KeyCodeOf(text) != 0 ? text : kNoKey;
+}
+
 std::vector<SlotField> ParseFunctionLine(const std::wstring& line) {
     return ParseFunctionFields(SplitFields(line));
 }
@@ -60,15 +64,14 @@ std::vector<SlotField> ParseFunctionFields(const std::vector<std::wstring>& fiel
     std::vector<SlotField> slots;
     for (auto& field : fields) {
         if (slots.size() == kSlotCount) break;
-        const bool endsInDigit = !field.empty() && field.back() >= L'0' && field.back() <= L'9';
-        slots.push_back({KeyCodeOf(field), endsInDigit ? field : kNoKey});
+        slots.push_back({KeyCodeOf(field), ChooserName(field)});
     }
     return slots;
 }
 
 std::vector<std::wstring> FunctionLineFields(const std::array<std::wstring, kSlotCount>& chooserTexts) {
     std::vector<std::wstring> fields;
-    for (auto& text : chooserTexts) fields.push_back(TrimBlanks(text));
+    for (auto& text : chooserTexts) fields.push_back(ChooserName(text));
     return fields;
 }
 

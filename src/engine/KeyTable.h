@@ -36,8 +36,13 @@ std::wstring EntryKeyName(const std::wstring& entry);
 std::vector<std::wstring> SplitFields(const std::wstring& text);
 std::wstring JoinFields(const std::vector<std::wstring>& fields);
 
+// What a chooser may hold: the text when it is one of the chooser's key
+// names ("F2".."F11", exactly), else "无". Text that came into a chooser by
+// any other way (a paste, a hand-edited file) is never shown or saved.
+std::wstring ChooserName(const std::wstring& text);
+
 // One field of the Function.dll line: the slot's key code and what its
-// chooser shows (the field when it ends in a digit, else "无").
+// chooser shows (the field when it is a key name, else "无").
 struct SlotField {
     KeyCode code = 0;
     std::wstring shown;
@@ -46,7 +51,8 @@ struct SlotField {
 std::vector<SlotField> ParseFunctionLine(const std::wstring& line);
 // The same for the line's fields, split already.
 std::vector<SlotField> ParseFunctionFields(const std::vector<std::wstring>& fields);
-// The Function.dll line from the seven chooser texts, and its fields.
+// The Function.dll line from the seven chooser texts, and its fields: seven
+// fields, each a key name or "无".
 std::vector<std::wstring> FunctionLineFields(const std::array<std::wstring, kSlotCount>& chooserTexts);
 std::wstring FormatFunctionLine(const std::array<std::wstring, kSlotCount>& chooserTexts);
 

@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-inline const std::wstring kVendorWebAddress = L"http://www.talvorin.com";
+inline const std::wstring kVendorWebAddress = L"https://www.talvorin.com";
 inline const std::wstring kVendorMailAddress = L"support@talvorin.com";
 
 }  // namespace vantrel

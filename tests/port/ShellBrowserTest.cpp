@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "platform/win32/port/Dpi.h"
+#include "platform/win32/shell/BrowserSite.h"
 
 namespace vantrel::test {
 namespace {
@@ -90,6 +91,32 @@ TEST_F(ShellBrowser, BrowserFollowsItsContainerToANewDpiAndGoesWithTheForm) {
     Settle(100);
     EXPECT_FALSE(IsWindow(container));
     EXPECT_FALSE(IsWindow(embedding));
+}
+
+TEST_F(ShellBrowser, SiteLivesWhileTheBrowserHoldsItAndLeavesTheContainerAloneOnceLetGo) {
+    win32::BrowserSite* site = win32::BrowserSite::Create(container);  // the host's reference
+    IOleInPlaceSite* held = nullptr;                                      // the browser's
+    ASSERT_EQ(site->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&held)), S_OK);
+    HWND window = nullptr;
+    EXPECT_EQ(held->GetWindow(&window), S_OK);
+    EXPECT_EQ(window, container);
+    IOleInPlaceFrame* frame = nullptr;
+    IOleInPlaceUIWindow* document = nullptr;
+    RECT position{}, clip{};
+    OLEINPLACEFRAMEINFO info{};
+    info.cb = sizeof info;
+    ASSERT_EQ(held->GetWindowContext(&frame, &document, &position, &clip, &info), S_OK);
+    EXPECT_EQ(frame->Release(), 2u);
+
+    // The host lets go first; the browser's calls still find a live object.
+    site->Detach();
+    EXPECT_EQ(site->Release(), 1u);
+    EXPECT_EQ(held->GetWindow(&window), E_FAIL);
+    EXPECT_EQ(window, nullptr);
+    EXPECT_EQ(held->GetWindowContext(&frame, &document, &position, &clip, &info), E_FAIL);
+    EXPECT_EQ(frame, nullptr);
+    EXPECT_EQ(held->CanInPlaceActivate(), S_FALSE);
+    EXPECT_EQ(held->Release(), 0u);  // the last reference frees it
 }
 
 }  // namespace

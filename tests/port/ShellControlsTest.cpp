@@ -77,6 +77,25 @@ LOGFONTW FontOf(HWND control) {
     return lf;
 }
 
+// A frame over a link label (added first, so it lies below the frame), a
+// check box and a list.
+class GroupForm : public Form {
+public:
+    explicit GroupForm(Application& a) : Form(a, L"GroupForm", L"分组", {0, 0, 6000, 3600}) {
+        for (Control* c : std::initializer_list<Control*>{&link, &frame, &voice, &list}) Add(*c);
+        frame.MouseMove = [this](const MouseArgs& args) { frameMoves.push_back(args); };
+        link.MouseMove = [this](const MouseArgs&) { ++linkMoves; };
+        MouseMove = [this](const MouseArgs&) { ++formMoves; };
+    }
+    Label link{L"link", L"网站", {600, 600, 1500, 255}};
+    Frame frame{L"frame", L"关于软件", {150, 150, 3000, 1500}};
+    CheckBox voice{L"voice", L"启动按键发声功能", {150, 1800, 3000, 300}};
+    ListBox list{L"list", {3300, 150, 1500, 1500}};
+
+    std::vector<MouseArgs> frameMoves;
+    int linkMoves = 0, formMoves = 0;
+};
+
 class ShellControls : public ShellTest {
 protected:
     PanelForm& form = Show<PanelForm>();
@@ -381,6 +400,83 @@ TEST_F(ShellControls, MouseInAChoosersEditIsNoKey) {
     Settle(50);
     EXPECT_EQ(form.keyDowns, 0);
     EXPECT_EQ(form.keyUps, 0);
+}
+
+}  // namespace
+}  // namespace vantrel::test
+
+namespace vantrel::test {
+namespace {
+
+class ShellGroups : public ShellTest {
+protected:
+    GroupForm& form = Show<GroupForm>();
+    HWND hwnd = Hwnd(form);
+
+    // A move at a point of the form's client area, delivered as the system
+    // delivers it: to the window its hit test names, in that window's coordinates.
+    HWND MoveTo(POINT at) {
+        ClientToScreen(hwnd, &at);
+        HWND target = WindowFromPoint(at);
+        ScreenToClient(target, &at);
+        SendMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        return target;
+    }
+};
+
+TEST_F(ShellGroups, FrameTakesNoMouseButPassesTheFormsMovesOverItToItsHandler) {
+    const RECT frame = ClientRectOf(Window(form, form.frame));
+    const RECT link = ClientRectOf(Window(form, form.link));
+    EXPECT_EQ(MoveTo({(link.left + link.right) / 2, (link.top + link.bottom) / 2}), Window(form, form.link));
+    EXPECT_EQ(form.linkMoves, 1);
+
+    const POINT inside{frame.left + 20, frame.bottom - 12};
+    EXPECT_EQ(MoveTo(inside), hwnd);
+    ASSERT_EQ(form.frameMoves.size(), 1u);
+    EXPECT_EQ(form.formMoves, 0);
+    const int dpi = win32::WindowDpi(hwnd);
+    // In the frame's own coordinates.
+    EXPECT_NEAR(form.frameMoves[0].x, 20.0f * 1440 / dpi, 1.0f * 1440 / dpi);
+    EXPECT_NEAR(form.frameMoves[0].y, static_cast<float>(frame.bottom - frame.top - 12) * 1440 / dpi,
+                1.0f * 1440 / dpi);
+
+    EXPECT_EQ(MoveTo({frame.right + 5, frame.bottom + 5}), hwnd);
+    EXPECT_EQ(form.formMoves, 1);
+    EXPECT_EQ(form.frameMoves.size(), 1u);
+}
+
+TEST_F(ShellGroups, GrayedCheckBoxShowsGrayedAndAClickChecksIt) {
+    HWND box = Window(form, form.voice);
+    form.voice.SetValue(2);
+    shell.Sync();
+    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+    std::vector<int> values;
+    for (int click = 0; click < 3; ++click) {
+        SendMessageW(box, BM_CLICK, 0, 0);
+        Pump();
+        values.push_back(form.voice.Value());
+        EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), values.back() == 1 ? BST_CHECKED : BST_UNCHECKED);
+    }
+    EXPECT_EQ(values, (std::vector<int>{1, 0, 1}));
+}
+
+TEST_F(ShellGroups, ListScrollsSidewaysWhileALineIsWiderThanIt) {
+    HWND list = Window(form, form.list);
+    RECT client{};
+    GetClientRect(list, &client);
+    form.list.AddItem(L"F5   C:\\短.txt");
+    shell.Sync();
+    EXPECT_LT(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), client.right);
+
+    form.list.AddItem(L"F6   C:\\Program Files\\一个很长的文件夹名字\\又一个很长的文件夹名字\\程序.exe");
+    shell.Sync();
+    EXPECT_GT(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), 2 * client.right);
+    SendMessageW(list, WM_HSCROLL, SB_PAGERIGHT, 0);
+    EXPECT_GT(GetScrollPos(list, SB_HORZ), 0);
+
+    form.list.RemoveItem(1);
+    shell.Sync();
+    EXPECT_LT(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), client.right);
 }
 
 }  // namespace

@@ -3,6 +3,14 @@
 // and the choosers' keys for the form's handlers.
 #include "ShellFixture.h"
 
+#include "../e2e/tools/ClipboardText.h"
+
+#include <imm.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
 namespace vantrel::test {
 namespace {
 
@@ -176,7 +184,7 @@ TEST_F(ShellKeyboard, PlainLetterIsAMnemonicOnlyWhereTheFocusTakesNoText) {
     SendMessageW(edit, EM_SETSEL, 0, -1);
     Key(WM_CHAR, L's');
     EXPECT_EQ(form.clicked.size(), 1u);
-    EXPECT_EQ(form.chooser.Text(), L"s");
+    EXPECT_EQ(form.chooser.Text(), L"无");  // and typing never reaches a chooser
 }
 
 TEST_F(ShellKeyboard, ClosedChooserPassesKeysToTheFormsHandlers) {
@@ -223,6 +231,83 @@ TEST_F(ShellKeyboard, LockedChooserRefusesAPickFromTheKeyboard) {
     EXPECT_TRUE(form.picked.empty());
     EXPECT_EQ(form.chooser.Text(), L"无");
     EXPECT_EQ(win32::WindowText(Window(form, form.chooser)), L"无");
+}
+
+// Whether a popup menu showed while `action` ran; any menu is closed at once.
+bool MenuShowedDuring(const std::function<void()>& action) {
+    static bool seen;
+    seen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu)) {
+            seen = true;
+            EndMenu();
+        }
+    });
+    action();
+    const ULONGLONG end = GetTickCount64() + 400;
+    MSG msg{};
+    while (GetTickCount64() < end) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+    }
+    KillTimer(nullptr, timer);
+    return seen;
+}
+
+TEST_F(ShellKeyboard, ChooserHoldsOnlyItsNamesWhateverReachesItsEditField) {
+    HWND box = Window(form, form.chooser);
+    ASSERT_TRUE(PutClipboardText(Hwnd(form), L"F2,F3"));
+    // Read-only for good, and without an input method.
+    EXPECT_TRUE(Style(edit) & ES_READONLY);
+    SendMessageW(edit, EM_SETREADONLY, FALSE, 0);
+    EXPECT_TRUE(Style(edit) & ES_READONLY);
+    EXPECT_EQ(ImmGetContext(edit), nullptr);
+    // It still looks like a field to pick into, not a greyed one.
+    RECT inside{};
+    GetClientRect(edit, &inside);
+    EXPECT_EQ(PixelOf(edit, inside.right - 2, inside.bottom / 2), GetSysColor(COLOR_WINDOW));
+
+    // No context menu of its own (its "粘贴" would bypass the keys).
+    RECT field{};
+    GetWindowRect(edit, &field);
+    EXPECT_FALSE(MenuShowedDuring([this, &field] {
+        SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), MAKELPARAM(field.left + 3, field.top + 3));
+    }));
+
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    SendMessageW(edit, WM_CLEAR, 0, 0);
+    SendMessageW(edit, WM_CUT, 0, 0);
+    Settle(50);
+    EXPECT_EQ(win32::WindowText(edit), L"无");
+    // Another program replaces the field's text: the chooser keeps its own,
+    // and an undo does not bring the other text back.
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"F2,F3"));
+    Settle(50);
+    SendMessageW(edit, EM_UNDO, 0, 0);
+    SendMessageW(edit, WM_UNDO, 0, 0);
+    Settle(50);
+    EXPECT_EQ(form.chooser.Text(), L"无");
+    EXPECT_EQ(win32::WindowText(box), L"无");
+    // Text set from another thread tells the box nothing: it is refused.
+    std::atomic<bool> sent{false};
+    std::thread other([this, &sent] {
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"F2,F3"));
+        sent = true;
+    });
+    while (!sent) Settle(20);
+    other.join();
+    EXPECT_EQ(win32::WindowText(box), L"无");
+    EXPECT_EQ(form.chooser.Text(), L"无");
+    EXPECT_TRUE(form.picked.empty());
+    // Picking still works.
+    SendMessageW(box, CB_SHOWDROPDOWN, TRUE, 0);
+    Key(WM_KEYDOWN, VK_DOWN);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(form.chooser.Text(), L"F2");
 }
 
 TEST_F(ShellKeyboard, LeavingAChooserWithAKeyDownRaisesItsKeyUpOnce) {

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/port/Dpi.h"
+#include "platform/win32/port/DpiMetrics.h"
 #include "platform/win32/port/Win32Tray.h"
 
 namespace vantrel::win32 {
@@ -16,11 +18,13 @@ struct StandInTaskbar {
     bool up = false;
     std::vector<DWORD> accepted;
     std::vector<UINT> ids;
+    std::vector<HICON> icons;  // the pictures given with NIM_ADD and NIM_MODIFY
     TrayIcon::Notifier Notifier() {
         return [this](DWORD command, NOTIFYICONDATAW* data) -> BOOL {
             if (!up) return FALSE;
             accepted.push_back(command);
             ids.push_back(data->uID);
+            if (command != NIM_DELETE && (data->uFlags & NIF_ICON)) icons.push_back(data->hIcon);
             return TRUE;
         };
     }
@@ -88,6 +92,57 @@ TEST(TrayHost, RetriesEveryTwoSecondsNinetyTimesAndGoingAwayOnlyRemoves) {
     }
     // Going away removes the icon, shown or not, and tries nothing else.
     EXPECT_EQ(taskbar.accepted, std::vector<DWORD>{NIM_DELETE});
+}
+
+// The width of an icon's picture, 0 for a handle that is no icon (any more).
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!::GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+TEST(TrayHost, IconIsMadeAtTheSmallIconSizeOfTheDpiOwnedAndMadeAgainWhenThatChanges) {
+    StandInTaskbar taskbar;
+    taskbar.up = true;
+    std::vector<HICON> given;
+    {
+        TrayIcon icon(L"Vantrel", nullptr, nullptr, taskbar.Notifier());
+        const int dpi = WindowDpi(icon.Window());
+        ASSERT_EQ(taskbar.icons.size(), 1u);
+        EXPECT_EQ(IconWidth(taskbar.icons[0]), MetricForDpi(SM_CXSMICON, dpi));
+
+        // Moved to twice the scale: the taskbar gets a picture of that size.
+        ::SendMessageW(icon.Window(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), 0);
+        ASSERT_EQ(taskbar.icons.size(), 2u);
+        EXPECT_EQ(taskbar.accepted.back(), static_cast<DWORD>(NIM_MODIFY));
+        EXPECT_EQ(IconWidth(taskbar.icons[1]), MetricForDpi(SM_CXSMICON, 2 * dpi));
+        EXPECT_EQ(IconWidth(taskbar.icons[0]), 0);  // the old picture is gone
+
+        // A settings broadcast finds the window's own DPI differs from the
+        // picture's (as a hidden window may not be told): made again.
+        ::SendMessageW(icon.Window(), WM_SETTINGCHANGE, 0, 0);
+        ASSERT_EQ(taskbar.icons.size(), 3u);
+        EXPECT_EQ(taskbar.accepted.back(), static_cast<DWORD>(NIM_MODIFY));
+        EXPECT_EQ(IconWidth(taskbar.icons[2]), MetricForDpi(SM_CXSMICON, dpi));
+        EXPECT_EQ(IconWidth(taskbar.icons[1]), 0);
+        // Nothing changed: nothing is made.
+        ::SendMessageW(icon.Window(), WM_DISPLAYCHANGE, 32, 0);
+        EXPECT_EQ(taskbar.icons.size(), 3u);
+
+        // A new taskbar: a picture made for the scale there is now.
+        ::SendMessageW(icon.Window(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        ASSERT_EQ(taskbar.icons.size(), 4u);
+        EXPECT_EQ(taskbar.accepted.back(), static_cast<DWORD>(NIM_ADD));
+        EXPECT_EQ(IconWidth(taskbar.icons[3]), MetricForDpi(SM_CXSMICON, dpi));
+        EXPECT_EQ(IconWidth(taskbar.icons[2]), 0);
+        given = taskbar.icons;
+    }
+    // The program's own picture goes with the icon.
+    EXPECT_EQ(IconWidth(given[3]), 0);
 }
 
 }  // namespace

@@ -28,28 +28,38 @@ protected:
     }
 };
 
-TEST_F(HelpTest, HelpOpensTheClassicFileWhereItWorksElseTheHtmlHelp) {
-    menus->h2.Click();  // no Vantrel.hlp
-    EXPECT_TRUE(port.CallsTo(L"ShowHelp").empty());
-    EXPECT_EQ(port.CallsTo(L"ShellExecute").back(), Shell(menus->hWnd(), L"C:\\Vantrel\\help\\index.htm"));
-
+TEST_F(HelpTest, HelpOpensTheHtmlHelpWheneverItIsThereTheClassicFileOnlyInItsPlace) {
+    const std::wstring index = L"C:\\Vantrel\\help\\index.htm";
     port.PutFile(L"\\Vantrel.hlp", "?_");
+    port.PutFile(L"\\help\\index.htm", "<html>");
+    menus->h2.Click();
+    EXPECT_TRUE(port.CallsTo(L"ShowHelp").empty());
+    EXPECT_EQ(port.CallsTo(L"ShellExecute"), std::vector<std::wstring>{Shell(menus->hWnd(), index)});
+
+    port.files.erase(index);
     port.calls.clear();
     menus->h2.Click();
     EXPECT_EQ(port.CallsTo(L"ShowHelp"),
               (std::vector<std::wstring>{L"ShowHelp(" + std::to_wstring(menus->hWnd()) +
                                          L",C:\\Vantrel\\Vantrel.hlp,3)"}));
     EXPECT_TRUE(port.CallsTo(L"ShellExecute").empty());
+    EXPECT_TRUE(port.CallsTo(L"MessageBox").empty());
 
-    port.helpAnswer = false;  // a system without a viewer for it
+    // Neither, or a classic file the system cannot show: the user is told
+    // which file is missing, and nothing is opened.
+    port.helpAnswer = false;
+    port.calls.clear();
     menus->h2.Click();
-    EXPECT_EQ(port.CallsTo(L"ShellExecute").back(), Shell(menus->hWnd(), L"C:\\Vantrel\\help\\index.htm"));
+    EXPECT_TRUE(port.CallsTo(L"ShellExecute").empty());
+    ASSERT_EQ(port.CallsTo(L"MessageBox").size(), 1u);
+    EXPECT_EQ(port.messages.back().text.rfind(L"找不到帮助文件“" + index + L"”", 0), 0u)
+        << port.messages.back().text;
 }
 
 TEST_F(HelpTest, VendorSiteOpensInTheDefaultBrowser) {
     menus->down3.Click();
     EXPECT_EQ(port.CallsTo(L"ShellExecute").back(),
-              Shell(menus->hWnd(), L"http://www.talvorin.com/talvorin"));
+              Shell(menus->hWnd(), L"https://www.talvorin.com/talvorin"));
 }
 
 TEST_F(HelpTest, MessagePageOpensOneBrowserWindowWithTheLoadingPageFirst) {
@@ -57,7 +67,7 @@ TEST_F(HelpTest, MessagePageOpensOneBrowserWindowWithTheLoadingPageFirst) {
     ASSERT_TRUE(app.IsLoaded<Form5>());
     Form5& f = *app.Find<Form5>();
     EXPECT_EQ(Navigations(f), (std::vector<std::wstring>{L"C:\\Vantrel\\help\\loading.htm",
-                                                         L"http://www.talvorin.com/talvorin"}));
+                                                         L"https://www.talvorin.com/talvorin"}));
     EXPECT_EQ(f.Caption(), L"本软件消息");
     EXPECT_TRUE(f.Visible());
     EXPECT_TRUE(port.modals.empty());
@@ -76,7 +86,7 @@ TEST_F(HelpTest, MessagePageOpensOneBrowserWindowWithTheLoadingPageFirst) {
     EXPECT_EQ(h[5].command, WebBrowser::Command::GoForward);
     EXPECT_EQ(h[6].command, WebBrowser::Command::Stop);
     EXPECT_EQ(h[7].command, WebBrowser::Command::Refresh);
-    EXPECT_EQ(h[8].url, L"http://www.talvorin.com/Talvorin");
+    EXPECT_EQ(h[8].url, L"https://www.talvorin.com/Talvorin");
     EXPECT_EQ(f.WebBrowser1.TakePending().size(), 9u);
     EXPECT_TRUE(f.WebBrowser1.TakePending().empty());
     f.Command1.Click();
@@ -91,37 +101,42 @@ TEST_F(HelpTest, AboutShowsTheVersionAndItsLinksAct) {
     EXPECT_EQ(gy.Caption(), L"关于Vantrel");
     EXPECT_EQ(gy.Label5.Caption(), L"V2.0.4 Professional");
     gy.L1.Click();
-    EXPECT_EQ(port.CallsTo(L"ShellExecute").back(), Shell(gy.hWnd(), L"http://www.talvorin.com/Talvorin"));
+    EXPECT_EQ(port.CallsTo(L"ShellExecute").back(), Shell(gy.hWnd(), L"https://www.talvorin.com/Talvorin"));
     gy.Label11.Click();
     EXPECT_EQ(port.CallsTo(L"ShellExecute").back(), Shell(gy.hWnd(), L"mailto:support@talvorin.com"));
     gy.Label16.Click();
-    EXPECT_EQ(port.CallsTo(L"ShellExecute").back(), Shell(gy.hWnd(), L"http://www.talvorin.com/Talvorin"));
+    EXPECT_EQ(port.CallsTo(L"ShellExecute").back(), Shell(gy.hWnd(), L"https://www.talvorin.com/Talvorin"));
     gy.Label15.Click();
     ASSERT_TRUE(app.IsLoaded<Form5>());
     EXPECT_EQ(app.Find<Form5>()->Caption(), L"检查是否有新版本");
     EXPECT_EQ(Navigations(*app.Find<Form5>()).back(),
-              L"http://www.talvorin.com/Talvorin/download.asp?name=2");
+              L"https://www.talvorin.com/Talvorin/download.asp?name=2");
     gy.Label17.Click();
     EXPECT_EQ(app.Find<Form5>()->Caption(), L"本软件消息");
-    EXPECT_EQ(Navigations(*app.Find<Form5>()).back(), L"http://www.talvorin.com/Talvorin");
+    EXPECT_EQ(Navigations(*app.Find<Form5>()).back(), L"https://www.talvorin.com/Talvorin");
 }
 
 TEST_F(HelpTest, AboutFeedbackAndCloseGivesTheMainWindowBack) {
     GY& gy = app.Get<GY>();
+    // Moves over the window's surface reach the frame they are in, else the form.
     gy.L1.MouseMove(MouseArgs{});
     EXPECT_EQ(gy.L1.ForeColor(), (Colour{255, 0, 0}));
-    gy.Frame2.MouseMove(MouseArgs{});
+    gy.Label9.MouseMove(MouseArgs{});
+    EXPECT_EQ(gy.bClose1.GetPicture(), gy.Bm.GetPicture());
+    gy.MouseMoveAt(MouseArgs{0, 0, 200, 2100});  // inside Frame2, below its links
     EXPECT_EQ(gy.L1.ForeColor(), (Colour{0, 0, 255}));
+    EXPECT_EQ(gy.bClose1.GetPicture(), gy.Bm.GetPicture());  // not the form's move
     gy.Label16.MouseMove(MouseArgs{});
     EXPECT_EQ(gy.Image8.GetPicture(), gy.Bm.GetPicture());
     gy.Label16.MouseDown(MouseArgs{1, 0, 0, 0});
     EXPECT_EQ(gy.Image8.GetPicture(), gy.Bo.GetPicture());
-    gy.Frame4.MouseMove(MouseArgs{});
+    gy.L1.MouseMove(MouseArgs{});
+    gy.MouseMoveAt(MouseArgs{0, 0, 4500, 3700});  // inside Frame4
     EXPECT_EQ(gy.Image8.GetPicture(), gy.Bpt.GetPicture());
-    gy.Label9.MouseMove(MouseArgs{});
-    EXPECT_EQ(gy.bClose1.GetPicture(), gy.Bm.GetPicture());
-    gy.MouseMove(MouseArgs{});
+    EXPECT_EQ(gy.L1.ForeColor(), (Colour{255, 0, 0}));  // Frame2's handler did not run
+    gy.MouseMoveAt(MouseArgs{0, 0, 4400, 3950});  // between the frames
     EXPECT_EQ(gy.bClose1.GetPicture(), gy.Bauto.GetPicture());
+    EXPECT_EQ(gy.L1.ForeColor(), (Colour{255, 0, 0}));
 
     gy.Show();
     main->SetEnabled(false);

@@ -150,15 +150,18 @@ TEST_F(SettingsTest, HoverAndPressFaces) {
     EXPECT_EQ(f.n1.GetPicture(), f.b4.GetPicture());
     f.y2.MouseDown(MouseArgs{1, 0, 0, 0});
     EXPECT_EQ(f.y1.GetPicture(), f.b3.GetPicture());
-    f.Frame1.MouseMove(MouseArgs{});
+    f.MouseMoveAt(MouseArgs{0, 0, 300, 1900});  // inside Frame1
     EXPECT_EQ(f.y1.GetPicture(), f.b2.GetPicture());
+    EXPECT_EQ(f.n1.GetPicture(), f.b4.GetPicture());
     f.Command2.MouseMove(MouseArgs{});
     EXPECT_EQ(f.Image2.GetPicture(), f.b5.GetPicture());
     f.Command2.MouseDown(MouseArgs{1, 0, 0, 0});
     EXPECT_EQ(f.Image2.GetPicture(), f.b3.GetPicture());
     f.Label3.MouseMove(MouseArgs{});
     EXPECT_EQ(f.Label3.ForeColor(), (Colour{255, 0, 0}));
-    f.MouseMove(MouseArgs{});
+    f.MouseMoveAt(MouseArgs{0, 0, 300, 1900});  // Frame1 only
+    EXPECT_EQ(f.Image2.GetPicture(), f.b3.GetPicture());
+    f.MouseMoveAt(MouseArgs{0, 0, 100, 2900});  // below the frame
     EXPECT_EQ(f.Image2.GetPicture(), f.b1.GetPicture());
     EXPECT_EQ(f.Label3.ForeColor(), (Colour{0, 0, 255}));
 }
@@ -169,7 +172,7 @@ TEST_F(SettingsTest, EveryWayOutGivesTheMainWindowBack) {
     EXPECT_EQ(main->Check1.Value(), 0);
     f.Label3.Click();
     EXPECT_EQ(port.CallsTo(L"ShellExecute").back(),
-              L"ShellExecute(" + std::to_wstring(f.hWnd()) + L",Open,http://www.talvorin.com,,C:\\Vantrel,1)");
+              L"ShellExecute(" + std::to_wstring(f.hWnd()) + L",Open,https://www.talvorin.com,,C:\\Vantrel,1)");
     f.Command2.Click();
     EXPECT_FALSE(app.IsLoaded<Form2>());
     EXPECT_TRUE(main->Enabled());

@@ -33,7 +33,11 @@ TEST_F(TableFilesTest, CustomLinesAreJoinedWithoutSeparator) {
 TEST_F(TableFilesTest, SaveWritesBothFilesAsOneGbkLineWithCrLf) {
     Form1& form = Start();
     form.cmbChooseKey[1].SetText(L"F3");
-    form.cmbChooseKey[5].SetText(L" F11 ");
+    form.cmbChooseKey[5].SetText(L"F11");
+    // Text that is no key name never reaches the file: a chooser that holds
+    // "F2,F3" would write eight fields and shift every later slot.
+    form.cmbChooseKey[2].SetText(L"F2,F3");
+    form.cmbChooseKey[3].SetText(L" F4");
     form.List1.AddItem(L"F5   C:\\音乐\\歌.m3u");
     form.List1.AddItem(L"F10   C:\\b.exe");
     form.cmdApplyt.SetEnabled(true);

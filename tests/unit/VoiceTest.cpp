@@ -137,13 +137,22 @@ TEST_F(VoiceWindowTest, OkUncheckedDeletesTheSwitchAndStopsThePlayer) {
     EXPECT_EQ(app.Find<Form1>()->Check1.Value(), 1);
 }
 
-TEST_F(VoiceWindowTest, OkGrayedDoesNothing) {
+TEST_F(VoiceWindowTest, OkGrayedDoesNothingAndAClickOnTheGrayedBoxChecksIt) {
     AddOn(L"2\r\n");
     Form4& form = Open();
     port.calls.clear();
     form.Command2.Click();
     EXPECT_TRUE(form.Visible());
     EXPECT_TRUE(port.calls.empty());
+
+    ASSERT_EQ(form.Check1.Value(), 2);
+    EXPECT_FALSE(form.setlist1.Visible());
+    form.Check1.UserClick();
+    EXPECT_EQ(form.Check1.Value(), 1);
+    EXPECT_TRUE(form.setlist1.Visible());
+    form.Check1.UserClick();
+    EXPECT_EQ(form.Check1.Value(), 0);
+    EXPECT_FALSE(form.setlist1.Visible());
 }
 
 TEST_F(VoiceWindowTest, ASwitchThatCannotBeWrittenIsReportedAndTheWindowStays) {

@@ -301,6 +301,7 @@ public:
     CheckBox(std::wstring name, std::wstring caption, Rect rect = {})
         : Control(std::move(name), ControlKind::CheckBox, rect), caption_(std::move(caption)) {}
     const std::wstring& Caption() const { return caption_; }
+    // 0 unchecked, 1 checked, 2 grayed.
     int Value() const { return value_; }
     void SetValue(int v) {
         if (v == value_) return;
@@ -308,6 +309,9 @@ public:
         Touch();
         if (Click) Click();
     }
+    // The user clicks the box: checked becomes unchecked; unchecked and
+    // grayed become checked.
+    void UserClick() { SetValue(value_ == 1 ? 0 : 1); }
 
 private:
     std::wstring caption_;

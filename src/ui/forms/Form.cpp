@@ -33,6 +33,23 @@ void Form::PopupMenuAtCursor(MenuItem& menu) {
     RunChosen(menu, port.PopupMenuAtCursor(hWnd(), menu.Popup(firstId)));
 }
 
+void Form::MouseMoveAt(const MouseArgs& args) {
+    // Later controls lie on top.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        Control& frame = **it;
+        if (frame.Kind() != ControlKind::Frame || !frame.Visible()) continue;
+        const Rect& r = frame.Bounds();
+        if (args.x < r.left || args.y < r.top || args.x >= r.left + r.width || args.y >= r.top + r.height)
+            continue;
+        MouseArgs inside = args;
+        inside.x -= static_cast<float>(r.left);
+        inside.y -= static_cast<float>(r.top);
+        if (frame.MouseMove) frame.MouseMove(inside);
+        return;
+    }
+    if (MouseMove) MouseMove(args);
+}
+
 void Form::RunChosen(MenuItem& menu, int chosen) {
     MenuItem* item = chosen ? menu.ItemWithId(chosen) : nullptr;
     if (item && item->Enabled() && !item->Separator() && item->Click) item->Click();

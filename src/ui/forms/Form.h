@@ -71,6 +71,11 @@ public:
 
     // The mouse over the form's own background.
     std::function<void(const MouseArgs&)> MouseMove;
+    // The mouse moved over the form's client area at a point (twips) that no
+    // control's window took. A frame there raises its MouseMove, in its own
+    // coordinates, rather than the form: frames take no mouse of their own,
+    // so that they never keep it from the controls they surround.
+    void MouseMoveAt(const MouseArgs& args);
 
     // The native window, 0 while no shell is attached.
     WindowHandle hWnd() const { return hwnd_; }

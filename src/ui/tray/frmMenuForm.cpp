@@ -33,12 +33,18 @@ frmMenuForm::frmMenuForm(Application& application)
 }
 
 void frmMenuForm::h2_Click() {
-    // The classic help file where it is installed and the system can show it;
-    // otherwise the HTML help that comes with the program.
+    // The HTML help that comes with the program. The classic help file only
+    // stands in where that is missing: Windows 10 and 11 show no .hlp files.
     const std::wstring folder = port.ProgramFolder();
+    const std::wstring pages = folder + L"\\help\\index.htm";
+    if (port.FileExists(pages)) {
+        port.ShellExecute(hWnd(), L"Open", pages, L"", folder, kSwShowNormal);
+        return;
+    }
     const std::wstring classic = folder + L"\\Vantrel.hlp";
     if (port.FileExists(classic) && port.ShowHelp(hWnd(), classic, kHelpContents)) return;
-    port.ShellExecute(hWnd(), L"Open", folder + L"\\help\\index.htm", L"", folder, kSwShowNormal);
+    port.MessageBox(hWnd(), L"找不到帮助文件“" + pages + L"”。\r\n\r\n请重新安装 Vantrel 以恢复帮助。",
+                    L"提示", MbOk | MbIconExclamation);
 }
 
 void frmMenuForm::down3_Click() {

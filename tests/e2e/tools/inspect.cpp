@@ -34,6 +34,10 @@
 //   inspect version <file>             the file's version resource: the fixed
 //                                      file and product versions, then one line
 //                                      per translation with its strings
+//   inspect copy <text>                put <text> on the clipboard, as another
+//                                      program's copy does
+//   inspect clipboard                  the text on the clipboard; exit 1 if none
+#include "ClipboardText.h"
 #include "Utf8Out.h"
 
 #include <windows.h>
@@ -358,6 +362,27 @@ int Version(const std::wstring& file) {
     return 0;
 }
 
+int Copy(const std::wstring& text) {
+    return PutClipboardText(nullptr, text) ? 0 : Fail(L"copy: the clipboard took nothing");
+}
+
+int Clipboard() {
+    if (!OpenClipboard(nullptr)) return Fail(L"clipboard: busy");
+    std::wstring text;
+    bool found = false;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            found = true;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    if (!found) return Fail(L"clipboard: no text");
+    PrintUtf8(text + L"\n");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -375,7 +400,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"cover" && (argc == 3 || argc == 4)) return Cover(_wtof(argv[2]), arg(3));
     if (command == L"procs" && argc <= 3) return Procs(arg(2));
     if (command == L"version" && argc == 3) return Version(arg(2));
+    if (command == L"copy" && argc == 3) return Copy(arg(2));
+    if (command == L"clipboard" && argc == 2) return Clipboard();
     return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
                 L"focus T | click T BUTTON | close T | send W WHAT | minimize T | cover SECONDS [topmost|full] | "
-                L"procs [EXE] | version FILE");
+                L"procs [EXE] | version FILE | copy TEXT | clipboard");
 }

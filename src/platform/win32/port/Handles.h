@@ -96,6 +96,13 @@ struct HookTraits {
     static void Close(Value h) { ::UnhookWindowsHookEx(h); }
 };
 
+// Icons made by LoadImage without LR_SHARED, destroyed with DestroyIcon.
+struct IconTraits {
+    using Value = HICON;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value h) { DestroyIcon(h); }
+};
+
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFind = UniqueResource<FindHandleTraits>;
@@ -103,5 +110,6 @@ using UniqueHKey = UniqueResource<HKeyTraits>;
 using UniqueMenu = UniqueResource<MenuTraits>;
 using UniqueWindow = UniqueResource<WindowTraits>;
 using UniqueHook = UniqueResource<HookTraits>;
+using UniqueIcon = UniqueResource<IconTraits>;
 
 }  // namespace vantrel::win32

@@ -54,10 +54,7 @@ TrayIcon::TrayIcon(std::wstring tip, EventHandler onEvent,
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     if (window_ && taskbarCreated_ != 0 && allow) allow(window_.get(), taskbarCreated_);
     // The notification area is on the primary monitor, where the window is.
-    const int dpi = WindowDpi(window_.get());
-    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
-                                            MetricForDpi(SM_CXSMICON, dpi),
-                                            MetricForDpi(SM_CYSMICON, dpi), LR_SHARED));
+    LoadPicture(WindowDpi(window_.get()));
     if (Add()) return;
     retriesLeft_ = kRetries;
     if (window_) ::SetTimer(window_.get(), kRetryTimer, kRetryMs, nullptr);
@@ -68,12 +65,23 @@ TrayIcon::~TrayIcon() {
     if (window_) ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
+bool TrayIcon::LoadPicture(int dpi) {
+    UniqueIcon icon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                                    IMAGE_ICON, MetricForDpi(SM_CXSMICON, dpi),
+                                                    MetricForDpi(SM_CYSMICON, dpi), 0)));
+    if (!icon) return false;
+    // The taskbar keeps a copy of what it was given, so the old one can go.
+    icon_ = std::move(icon);
+    iconDpi_ = dpi;
+    return true;
+}
+
 bool TrayIcon::Add() {
     if (!window_) return false;
     NOTIFYICONDATAW data = IconData(window_.get());
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
-    data.hIcon = icon_;
+    data.hIcon = icon_.get();
     std::wcsncpy(data.szTip, tip_.c_str(), std::size(data.szTip) - 1);
     // An icon that is still there (the taskbar was only re-created for
     // another reason) is replaced, not doubled.
@@ -120,7 +128,25 @@ LRESULT TrayIcon::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     }
     if (LRESULT result = 0; AnswerEndMessage(message, wParam, end_, result)) return result;
+    if (message == WM_DPICHANGED || message == WM_DISPLAYCHANGE || message == WM_SETTINGCHANGE) {
+        // The primary monitor's scale changed: the icon is shown at the new
+        // size. (The display and settings broadcasts cover a hidden window
+        // that is not told of its own DPI change.)
+        const int dpi = message == WM_DPICHANGED ? HIWORD(wParam) : WindowDpi(hwnd);
+        if (dpi != iconDpi_ && LoadPicture(dpi) && shown_) {
+            NOTIFYICONDATAW data = IconData(hwnd);
+            data.uFlags = NIF_ICON;
+            data.hIcon = icon_.get();
+            notify_(NIM_MODIFY, &data);
+        }
+        return message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE
+                   ? ::DefWindowProcW(hwnd, message, wParam, lParam)
+                   : 0;
+    }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+        // The new taskbar shows the icon at the scale there is now, which
+        // may have changed while it was gone.
+        LoadPicture(WindowDpi(hwnd));
         if (!Add()) {
             retriesLeft_ = kRetries;
             ::SetTimer(hwnd, kRetryTimer, kRetryMs, nullptr);

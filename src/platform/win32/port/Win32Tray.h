@@ -1,6 +1,8 @@
 // The program's notification-area icon as an object: added when asked,
 // added again when the taskbar is re-created ("TaskbarCreated") or was not
-// there yet, removed when asked or when the object goes.
+// there yet, removed when asked or when the object goes. Its picture is made
+// at the small-icon size of the current DPI, owned by the object, and made
+// again on "TaskbarCreated" and on a DPI change.
 #pragma once
 
 #include <functional>
@@ -47,6 +49,8 @@ private:
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Add();
     void Remove();
+    // Makes the picture at `dpi`'s small-icon size; false when it cannot.
+    bool LoadPicture(int dpi);
 
     std::wstring tip_;
     EventHandler onEvent_;
@@ -54,7 +58,8 @@ private:
     Notifier notify_;
     EndRequest end_;
     UniqueWindow window_;
-    HICON icon_ = nullptr;  // shared resource icon, not destroyed
+    UniqueIcon icon_;
+    int iconDpi_ = 0;  // the DPI icon_ was made for
     UINT taskbarCreated_ = 0;
     int retriesLeft_ = 0;
     bool shown_ = false;

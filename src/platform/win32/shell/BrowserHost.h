@@ -5,8 +5,6 @@
 
 #include "platform/win32/shell/Win32.h"
 
-#include <memory>
-
 #include "platform/win32/port/Handles.h"
 #include "ui/forms/Controls.h"
 
@@ -47,7 +45,7 @@ public:
 
 private:
     HWND container_ = nullptr;
-    std::unique_ptr<BrowserSite> site_;
+    ComPtr<BrowserSite> site_;
     ComPtr<IOleObject> object_;
     ComPtr<IWebBrowser2> browser_;
 };

@@ -1,9 +1,13 @@
 // The form's control windows: one standard child window per control,
 // created at the control's place, and the mirroring of each control's state.
 
+#include <algorithm>
+
 #include "platform/win32/port/DpiMetrics.h"
+#include "platform/win32/shell/ChooserEdit.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/FormWindow.h"
+#include "platform/win32/shell/Gdi.h"
 #include "platform/win32/shell/ItemEdit.h"
 #include "platform/win32/shell/Shell.h"
 #include "platform/win32/shell/WindowText.h"
@@ -127,12 +131,14 @@ HWND FormWindow::CreateChild(Child& child, int index) {
         break;
     case ControlKind::ListBox:
         className = WC_LISTBOXW;
-        style |= LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+        style |= LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT;
         exStyle = WS_EX_CLIENTEDGE;
         break;
     case ControlKind::CheckBox:
+        // Three states (a grayed box shows as one); a click sets the state
+        // through the control (OnCommand).
         className = WC_BUTTONW;
-        style |= BS_AUTOCHECKBOX;
+        style |= BS_3STATE;
         break;
     case ControlKind::CommandButton:
         className = WC_BUTTONW;
@@ -162,7 +168,10 @@ HWND FormWindow::CreateChild(Child& child, int index) {
     Subclass(child, hwnd, child.original);
     if (control.Kind() == ControlKind::ComboBox) {
         child.edit = ComboEdit(hwnd);
-        if (child.edit) Subclass(child, child.edit, child.editOriginal);
+        if (child.edit) {
+            SealChooserEdit(child.edit);
+            Subclass(child, child.edit, child.editOriginal);
+        }
         SizeDropDown(child);
     }
     if (control.Kind() == ControlKind::WebBrowser) {
@@ -223,12 +232,11 @@ void FormWindow::PushChild(Child& child, int index) {
         auto& combo = static_cast<ComboBox&>(control);
         PushItems(child, combo.Items(), false);
         PushComboText(child);
-        if (HWND edit = ComboEdit(hwnd)) SendMessageW(edit, EM_SETREADONLY, combo.Locked(), 0);
         break;
     }
     case ControlKind::ListBox: {
         auto& list = static_cast<ListBox&>(control);
-        PushItems(child, list.Items(), true);
+        if (PushItems(child, list.Items(), true)) FitListExtent(child);
         if (SendMessageW(hwnd, LB_GETCURSEL, 0, 0) != list.ListIndex())
             SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()), 0);
         break;
@@ -273,9 +281,9 @@ void FormWindow::PushLabel(Child& child) {
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-void FormWindow::PushItems(Child& child, const std::vector<std::wstring>& items, bool list) {
+bool FormWindow::PushItems(Child& child, const std::vector<std::wstring>& items, bool list) {
     const ItemEdit edit = PlanItemEdit(child.shown, items);
-    if (edit.None()) return;
+    if (edit.None()) return false;
     HWND hwnd = child.hwnd;
     const UINT deleteMsg = list ? LB_DELETESTRING : CB_DELETESTRING;
     const UINT insertMsg = list ? LB_INSERTSTRING : CB_INSERTSTRING;
@@ -304,6 +312,24 @@ void FormWindow::PushItems(Child& child, const std::vector<std::wstring>& items,
         SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     }
+    return true;
+}
+
+void FormWindow::FitListExtent(Child& child) {
+    // A line wider than the list is reached by scrolling sideways: the list
+    // shows its horizontal scroll bar while the widest line does not fit.
+    WindowDc dc(child.hwnd);
+    if (!dc.Get()) return;
+    Selection font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(child.hwnd, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    for (const std::wstring& line : child.shown) {
+        SIZE size{};
+        if (GetTextExtentPoint32W(dc.Get(), line.c_str(), static_cast<int>(line.size()), &size))
+            widest = std::max(widest, size.cx);
+    }
+    // The list draws each line a little in from its left edge.
+    const LONG extent = widest > 0 ? widest + 2 * MetricForDpi(SM_CXEDGE, dpi_) : 0;
+    SendMessageW(child.hwnd, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
 }
 
 void FormWindow::PushComboText(Child& child) {

@@ -5,6 +5,7 @@
 
 #include "platform/win32/port/Dpi.h"
 #include "platform/win32/port/Trace.h"
+#include "platform/win32/shell/ChooserEdit.h"
 #include "platform/win32/shell/FormIds.h"
 #include "platform/win32/shell/FormWindow.h"
 #include "platform/win32/shell/InputState.h"
@@ -61,8 +62,10 @@ LRESULT FormWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ControlKind::ComboBox: {
         auto& combo = static_cast<ComboBox&>(control);
         if (code == CBN_EDITCHANGE) {
-            const std::wstring text = WindowText(hwnd);
-            shell_.Dispatch([&combo, text] { combo.SetText(text); });
+            // Text no pick put into the field (it is read-only, but another
+            // program can still set it) is not taken: the chooser's own goes back.
+            child->pushed = 0;
+            shell_.Dispatch([] {});
         } else if (code == CBN_DROPDOWN && combo.Locked()) {
             PostMessageW(hwnd, CB_SHOWDROPDOWN, FALSE, 0);
         } else if (code == CBN_CLOSEUP) {
@@ -104,10 +107,8 @@ LRESULT FormWindow::OnCommand(WPARAM wParam, LPARAM) {
         break;
     case ControlKind::CheckBox:
         if (code == BN_CLICKED) {
-            const auto state = SendMessageW(hwnd, BM_GETCHECK, 0, 0);
-            const int value = state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;
             auto& check = static_cast<CheckBox&>(control);
-            shell_.Dispatch([&check, value] { check.SetValue(value); });
+            shell_.Dispatch([&check] { check.UserClick(); });
         }
         break;
     case ControlKind::TextBox:
@@ -158,16 +159,16 @@ void FormWindow::Subclass(Child& child, HWND hwnd, WNDPROC& original) {
 }
 
 void FormWindow::OnFormMouseMove(WPARAM wParam, LPARAM lParam) {
-    if (closed_ || !form_.MouseMove) return;
+    // Frames are transparent to the mouse (HTTRANSPARENT): their moves come
+    // here, and the form passes them on by the frames' places.
+    if (closed_) return;
     MouseArgs args;
     args.button = HeldButtons(wParam);
     args.shift = ShiftState();
     args.x = PixelsToTwips(GET_X_LPARAM(lParam), dpi_);
     args.y = PixelsToTwips(GET_Y_LPARAM(lParam), dpi_);
     Form& form = form_;
-    shell_.Dispatch([&form, args] {
-        if (form.MouseMove) form.MouseMove(args);
-    });
+    shell_.Dispatch([&form, args] { form.MouseMoveAt(args); });
 }
 
 LRESULT CALLBACK FormWindow::ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -189,7 +190,9 @@ LRESULT CALLBACK FormWindow::ChildProc(HWND hwnd, UINT message, WPARAM wParam, L
         const bool mouse = IsMouseMessage(message);
         if (mouse) window.RelayToToolTip(*child, message, wParam, lParam);
         if (edit) {
-            // The edit field of a chooser: keys only, never the mouse.
+            // The edit field of a chooser: keys only, never the mouse, and
+            // no text but the chooser's.
+            if (ChooserEditRefuses(message, wParam)) return 0;
             if (!mouse && window.OnComboEditKey(*child, message, wParam, lParam)) return 0;
         } else {
             // A group frame paints only its line and caption; the form does

@@ -1,6 +1,8 @@
 // Painting of what the standard controls do not paint themselves: picture
 // faces, image buttons, captions that let the form and faces below show
 // through, labels with a colour of their own, and focus rectangles.
+#include <algorithm>
+
 #include "platform/win32/port/Dpi.h"
 #include "platform/win32/shell/FormWindow.h"
 #include "platform/win32/shell/Shell.h"
@@ -114,7 +116,17 @@ void FormWindow::PaintBackdrop(HDC dc, const Child& label) {
 
 LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
     Child* child = ChildOf(control);
-    if (!child) return Default(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    if (!child) {
+        // A chooser's edit field is read-only, yet looks like the field the
+        // user picks into, as it did while it took text.
+        const bool chooserEdit = std::any_of(children_.begin(), children_.end(),
+                                             [control](const Child& c) { return c.edit == control; });
+        if (!chooserEdit || !IsWindowEnabled(control))
+            return Default(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
     switch (child->control->Kind()) {
     case ControlKind::Label: {
         const auto& label = static_cast<const Label&>(*child->control);

@@ -163,6 +163,7 @@ void FormWindow::Layout(int dpi, const RECT* place) {
         SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (child.control->Kind() == ControlKind::ComboBox) SizeDropDown(child);
+        if (child.control->Kind() == ControlKind::ListBox) FitListExtent(child);
         if (child.browser) child.browser->Fit();
     }
     if (form_.CornerRadius() > 0 || cornerShown_ > 0) ApplyCorners();

@@ -76,7 +76,9 @@ private:
     HWND CreateChild(Child& child, int index);
     void PushChild(Child& child, int index);
     void PushLabel(Child& child);
-    void PushItems(Child& child, const std::vector<std::wstring>& items, bool list);
+    // False when the items were already shown.
+    bool PushItems(Child& child, const std::vector<std::wstring>& items, bool list);
+    void FitListExtent(Child& child);
     void PushComboText(Child& child);
     void PushTimer(Child& child, int index);
     void PushToolTip(Child& child);

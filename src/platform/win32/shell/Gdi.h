@@ -16,17 +16,10 @@ struct GdiObjectTraits {
     static void Close(Value h) { DeleteObject(h); }
 };
 
-// Icons made by LoadImage without LR_SHARED, destroyed with DestroyIcon.
-struct IconTraits {
-    using Value = HICON;
-    static Value Invalid() { return nullptr; }
-    static void Close(Value h) { DestroyIcon(h); }
-};
-
 using Font = UniqueResource<GdiObjectTraits<HFONT>>;
 using Brush = UniqueResource<GdiObjectTraits<HBRUSH>>;
 using Bitmap = UniqueResource<GdiObjectTraits<HBITMAP>>;
-using Icon = UniqueResource<IconTraits>;
+using Icon = UniqueIcon;
 
 // A memory DC compatible with another DC, deleted on scope exit.
 class MemoryDc {
