@@ -2,7 +2,8 @@
 # Builds what a Windows user downloads, into build/dist/:
 #   Vantrel.exe                       the program
 #   Vantrel-<version>-portable.zip    Vantrel.exe, help\, 说明.txt (GBK, CR LF)
-#   Vantrel-<version>-setup.exe       the installer (installer/Vantrel.nsi, NSIS)
+#   Vantrel-<version>-setup.exe       the installer (installer/Vantrel.nsi, NSIS,
+#                                     with its helper installer/helper/RunningCopy.exe)
 # Installs what is missing and builds first, unless PACKAGE_NO_BUILD=1 (as
 # scripts/test.sh does after its own build).
 set -euo pipefail
@@ -15,7 +16,8 @@ fi
 
 exe="$root/build/win32/src/app/Vantrel.exe"
 help="$root/build/win32/src/app/help"
-for f in "$exe" "$help/index.htm" "$help/loading.htm"; do
+helper="$root/build/win32/installer/helper/RunningCopy.exe"
+for f in "$exe" "$help/index.htm" "$help/loading.htm" "$helper"; do
     [[ -f $f ]] || { echo "package: missing $f; build first" >&2; exit 1; }
 done
 
@@ -43,7 +45,7 @@ zipfile="$dist/Vantrel-$version-portable.zip"
 # makensis crashes on non-ASCII file names under the C locale (a fresh
 # machine may set no locale at all); C.UTF-8 is always there.
 LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 \
-    -DVERSION="$version" -DSOURCE="$stage" -DICON="$root/assets/Vantrel.ico" \
+    -DVERSION="$version" -DSOURCE="$stage" -DHELPER="$helper" -DICON="$root/assets/Vantrel.ico" \
     -DOUTFILE="$dist/Vantrel-$version-setup.exe" "$root/installer/Vantrel.nsi"
 
 rm -rf "$stage"

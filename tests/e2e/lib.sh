@@ -141,6 +141,23 @@ press() {
     e2e_hold_key "$1" "${2:-0.3}"
 }
 
+# The notification area (the right end of the taskbar) as one row: black
+# where a column shows the key cap's blue of the program's icon.
+tray_row() {
+    local sw sh
+    read -r sw sh <<<"$(xdotool getdisplaygeometry)"
+    timeout 10 import -window root -crop "300x24+$((sw - 300))+$((sh - 24))" +repage png:- 2>/dev/null |
+        convert png:- -fuzz 3% -fill black -opaque '#4A8FE0' -fill white +opaque black \
+            -scale "300x1!" -depth 8 txt:-
+}
+
+# Icons of the program in the notification area: runs of such columns.
+tray_icon_count() {
+    tray_row |
+        awk 'NR > 1 { dark = $0 !~ /#FFFFFF/; if (dark && !inRun) runs++; inRun = dark }
+             END { print runs + 0 }'
+}
+
 # ---- The main window's controls, found by class, text and place ----
 
 # The inspector's lines for the children of the main window.

@@ -30,7 +30,8 @@
 //                                      but the taskbar for that long (in the top-most band
 //                                      when asked), or over all of it, top-most and
 //                                      without a caption: a full-screen program
-//   inspect procs [exe name]           running processes; exit 1 if none match
+//   inspect procs [exe name]           running processes (pid, exe name, image path);
+//                                      exit 1 if none match
 //   inspect version <file>             the file's version resource: the fixed
 //                                      file and product versions, then one line
 //                                      per translation with its strings
@@ -311,6 +312,17 @@ int Cover(double seconds, const std::wstring& how) {
     return 0;
 }
 
+// The full path of a process's executable, empty when it cannot be read.
+std::wstring ImagePath(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) return {};
+    wchar_t path[MAX_PATH * 4] = {};
+    DWORD size = static_cast<DWORD>(std::size(path));
+    const bool read = QueryFullProcessImageNameW(process, 0, path, &size) != FALSE;
+    CloseHandle(process);
+    return read ? std::wstring(path, size) : std::wstring();
+}
+
 int Procs(const std::wstring& name) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return Fail(L"no process snapshot");
@@ -320,7 +332,8 @@ int Procs(const std::wstring& name) {
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
         if (!name.empty() && _wcsicmp(entry.szExeFile, name.c_str()) != 0) continue;
         ++matches;
-        PrintUtf8(L"pid=" + std::to_wstring(entry.th32ProcessID) + L"\texe=" + entry.szExeFile + L"\n");
+        PrintUtf8(L"pid=" + std::to_wstring(entry.th32ProcessID) + L"\texe=" + entry.szExeFile + L"\tpath=" +
+                  ImagePath(entry.th32ProcessID) + L"\n");
     }
     CloseHandle(snapshot);
     return name.empty() || matches > 0 ? 0 : 1;

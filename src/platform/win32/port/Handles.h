@@ -1,5 +1,5 @@
 // Move-only owners of kernel handles, find handles, registry keys, menus,
-// windows and hooks: each closes what it holds exactly once, when it goes
+// windows, hooks and COM interfaces: each closes what it holds exactly once, when it goes
 // out of scope or is reset.
 #pragma once
 
@@ -102,6 +102,16 @@ struct IconTraits {
     static Value Invalid() { return nullptr; }
     static void Close(Value h) { DestroyIcon(h); }
 };
+
+// An owned reference to a COM interface, released once.
+template <class Interface>
+struct ComTraits {
+    using Value = Interface*;
+    static Value Invalid() { return nullptr; }
+    static void Close(Value p) { p->Release(); }
+};
+template <class Interface>
+using ComPtr = UniqueResource<ComTraits<Interface>>;
 
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;

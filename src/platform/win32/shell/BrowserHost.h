@@ -15,16 +15,6 @@ namespace vantrel::win32 {
 
 class BrowserSite;
 
-// An owned reference to a COM interface, released once.
-template <class Interface>
-struct ComTraits {
-    using Value = Interface*;
-    static Value Invalid() { return nullptr; }
-    static void Close(Value p) { p->Release(); }
-};
-template <class Interface>
-using ComPtr = UniqueResource<ComTraits<Interface>>;
-
 class BrowserHost {
 public:
     BrowserHost();
