@@ -131,6 +131,15 @@ fault src/engine/PreviousPair.cpp 'return presence && (presence->function || pre
       'restore: a first start (neither file) can be brought back'
 fault src/ui/main/Form1_Load.cpp '        std::vector<std::wstring> names = PairFileNames();' '        std::vector<std::wstring> names{L"Function.dll", L"Custom.dll"};' \
       'restore: a restore cut short is not finished at the next start'
+# Countdown before a shut-down, and switching to an open program
+fault src/ui/main/frmCountdown.cpp '    if (--left_ <= 0) return GoAhead();' '    if (--left_ < 0) return GoAhead();' \
+      'countdown: the shut-down comes a second late'
+fault src/ui/main/frmCountdown.cpp '    else if (keyReleased_) Command1_Click();' '    else Command1_Click();' \
+      'countdown: the press that began it calls it off'
+fault src/ui/main/Form1_Monitor.cpp 'if (frmCountdown* countdown = app.Find<frmCountdown>()) return countdown->WatchKeys();' '' \
+      'countdown: keys act as ever while it runs'
+fault src/ui/main/Form1_Monitor.cpp 'if (switchToRunning && IsProgramPath(target))' 'if (switchToRunning)' \
+      'switch: a document already open is not opened again'
 # Voice window
 fault src/ui/voice/Form4.cpp 'port.WriteLine(switchPath, L"1")' 'port.WriteLine(switchPath, L"1 ")' \
       'voice window: set1.dll is written with a trailing blank'

@@ -79,6 +79,8 @@ case_save_faults() {
     [[ $(field "$(control_line Button 保存设置)" enabled) == 0 ]] || fail "the save after the faults failed" || return
     [[ $(tr -d '\r\n' <"$APP/Function.dll" | iconv -f GBK -t UTF-8) == "无,F7,无,无,无,无,无" ]] ||
         fail "Function.dll after the save: $(tr -d '\r' <"$APP/Function.dll" | iconv -f GBK -t UTF-8)" || return
-    [[ $(folder_files) == "Custom.dll Function.dll " ]] || fail "left after the save: $(folder_files)" || return
+    # Beside the pair, only the pair it replaced, kept for 恢复上一次保存的设置.
+    [[ $(folder_files) == "Custom.dll Custom.dll.prev Function.dll Function.dll.prev Previous.pair " ]] ||
+        fail "left after the save: $(folder_files)" || return
     e2e_stop_prefix "$PREFIX"
 }

@@ -11,7 +11,7 @@ void SealChooserEdit(HWND edit) {
     ImmAssociateContextEx(edit, nullptr, 0);
 }
 
-bool ChooserEditRefuses(UINT message, WPARAM wParam) {
+bool ChooserEditRefuses(UINT message, WPARAM wParam, bool ownPush) {
     switch (message) {
     case WM_PASTE:
     case WM_CUT:
@@ -29,8 +29,11 @@ bool ChooserEditRefuses(UINT message, WPARAM wParam) {
     case WM_SETTEXT:
         // The combo box sets its field from this thread. Text sent from
         // another thread (another program, an automation tool) would show
-        // without telling the chooser.
-        return InSendMessage() != FALSE;
+        // without telling the chooser. InSendMessage tells of the message
+        // this thread is handling, not of this one: while a click sent by
+        // another program (an automation tool pressing a button) runs its
+        // handler, the shell's own pushes must still get through.
+        return !ownPush && InSendMessage() != FALSE;
     default:
         return false;
     }

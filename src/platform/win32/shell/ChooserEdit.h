@@ -12,7 +12,8 @@ void SealChooserEdit(HWND edit);
 
 // Whether the field must not see this message: paste, cut, clear, undo, its
 // own context menu, input method composition, a request to make it writable
-// again, and text set from another thread.
-bool ChooserEditRefuses(UINT message, WPARAM wParam);
+// again, and text set from another thread. `ownPush`: the shell is putting
+// the chooser's own state into its window.
+bool ChooserEditRefuses(UINT message, WPARAM wParam, bool ownPush);
 
 }  // namespace vantrel::win32

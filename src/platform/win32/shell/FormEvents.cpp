@@ -192,7 +192,7 @@ LRESULT CALLBACK FormWindow::ChildProc(HWND hwnd, UINT message, WPARAM wParam, L
         if (edit) {
             // The edit field of a chooser: keys only, never the mouse, and
             // no text but the chooser's.
-            if (ChooserEditRefuses(message, wParam)) return 0;
+            if (ChooserEditRefuses(message, wParam, window.pushing_)) return 0;
             if (!mouse && window.OnComboEditKey(*child, message, wParam, lParam)) return 0;
         } else {
             // A group frame paints only its line and caption; the form does
