@@ -88,6 +88,7 @@ TEST_F(CountdownAndSwitchTest, WithoutTheOptionTheKeyShutsDownAtOnce) {
 TEST_F(CountdownAndSwitchTest, AnOpenProgramIsBroughtBackAndDocumentsOpenAgain) {
     StartWith("SwitchToRunning=1\r\n");
     port.programWindows[L"C:\\Tools\\App.EXE"] = 77;
+    port.programWindows[L"C:\\notes.txt"] = 78;  // a document is never looked for
     Poll({kF5, kF6});
     EXPECT_EQ(port.CallsTo(L"SwitchToWindow"), (std::vector<std::wstring>{L"SwitchToWindow(77)"}));
     EXPECT_EQ(port.CallsTo(L"ShellExecute"), (std::vector<std::wstring>{Launch(*form, L"C:\\notes.txt")}));
