@@ -20,7 +20,15 @@ Program::Program(HINSTANCE instance) : shell_(instance), app_(port_, &shell_) {
     port_.SetDispatcher([this](const std::function<void()>& handlers) { shell_.Dispatch(handlers); });
     // A close request from outside (taskkill, an installer) or the end of the
     // Windows session, through whichever window of the program it reaches.
-    const auto endInOrder = [this] { shell_.Dispatch([this] { icon1::EndProgram(app_); }); };
+    const auto endInOrder = [this](EndCause cause) {
+        if (cause == EndCause::CloseRequest) return shell_.Dispatch([this] { icon1::EndProgram(app_); });
+        // The session ends: the icon goes now, and the process once every
+        // window has answered (the quit message comes after the sent ones).
+        // Dying inside the answer would leave the system waiting on the
+        // windows not yet answered.
+        shell_.Dispatch([this] { app_.Unload<icon1>(); });
+        ::PostQuitMessage(0);
+    };
     shell_.SetEndRequest(endInOrder);
     port_.SetEndRequest(endInOrder);
 }

@@ -318,7 +318,7 @@ TEST_F(ShellControls, OutOfTheTaskListTheWindowsHaveAHiddenOwner) {
 
 TEST_F(ShellControls, CloseBoxAsksTheFormWhichMayRefuseAndACloseFromOutsideEndsInstead) {
     int endRequests = 0;
-    shell.SetEndRequest([&] { ++endRequests; });
+    shell.SetEndRequest([&](win32::EndCause) { ++endRequests; });
     // A WM_CLOSE from outside (taskkill) is no user's close: the program is
     // asked to end, and no window goes behind its back.
     SendMessageW(hwnd, WM_CLOSE, 0, 0);

@@ -13,8 +13,12 @@
 
 namespace vantrel::win32 {
 
+// Why the program is asked to end: a close request from outside ends it
+// at once; at the session's end the system sends every window the message
+// and waits for each answer, so the program answers them all and ends after.
+enum class EndCause { CloseRequest, SessionEnd };
 // Ends the program in order: tray icon removed, then the process.
-using EndRequest = std::function<void()>;
+using EndRequest = std::function<void(EndCause)>;
 
 // Answers WM_CLOSE, WM_QUERYENDSESSION and WM_ENDSESSION; false for any
 // other message, which the caller handles as before.
@@ -22,7 +26,10 @@ inline bool AnswerEndMessage(UINT message, WPARAM wParam, const EndRequest& end,
     switch (message) {
     case WM_CLOSE:
         result = 0;
-        if (end) end();
+        // The sender (a program that sent rather than posted it) is answered
+        // before the process goes, so it never waits on a dead window.
+        ::ReplyMessage(0);
+        if (end) end(EndCause::CloseRequest);
         return true;
     case WM_QUERYENDSESSION:
         // Nothing is unsaved that a question could rescue: agree, show nothing.
@@ -32,7 +39,7 @@ inline bool AnswerEndMessage(UINT message, WPARAM wParam, const EndRequest& end,
         // TRUE: the session ends and the process with it, any moment after
         // this returns. FALSE: the end was called off, nothing changes.
         result = 0;
-        if (wParam && end) end();
+        if (wParam && end) end(EndCause::SessionEnd);
         return true;
     default:
         return false;

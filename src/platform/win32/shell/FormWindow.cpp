@@ -252,7 +252,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Unloaded windows are freed only after this message, however it ends.
     Shell::Busy busy(shell_);
     // A close request from outside (WM_CLOSE) and the session's end.
-    if (LRESULT result = 0; AnswerEndMessage(message, wParam, [this] { shell_.RequestEnd(); }, result))
+    if (LRESULT result = 0; AnswerEndMessage(message, wParam, [this](EndCause cause) { shell_.RequestEnd(cause); }, result))
         return result;
     if (message == MnemonicMessage()) return OnMnemonic(static_cast<wchar_t>(wParam)) ? 1 : 0;
     switch (message) {

@@ -19,7 +19,7 @@ Shell::TaskOwnerWindow::TaskOwnerWindow(Shell& shell, HINSTANCE instance) : shel
 }
 
 LRESULT Shell::TaskOwnerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (LRESULT result = 0; AnswerEndMessage(message, wParam, [this] { shell_.RequestEnd(); }, result))
+    if (LRESULT result = 0; AnswerEndMessage(message, wParam, [this](EndCause cause) { shell_.RequestEnd(cause); }, result))
         return result;
     return Default(message, wParam, lParam);
 }

@@ -44,8 +44,8 @@ public:
     // What a close request from outside or the end of the Windows session
     // does, through any of the forms' windows or the hidden owner window.
     void SetEndRequest(EndRequest end) { end_ = std::move(end); }
-    void RequestEnd() {
-        if (end_) end_();
+    void RequestEnd(EndCause cause) {
+        if (end_) end_(cause);
     }
 
     // Pushes every state change of every loaded form to its window.
