@@ -10,8 +10,6 @@ constexpr std::array<const wchar_t*, kOptionCount> kNames{
 
 }  // namespace
 
-const wchar_t* OptionName(Option option) { return kNames[static_cast<std::size_t>(option)]; }
-
 Options Options::Parse(const std::vector<std::wstring>& lines) {
     Options options;
     std::array<bool, kOptionCount> named{};

@@ -22,9 +22,6 @@ enum class Option {
 };
 inline constexpr std::size_t kOptionCount = 4;
 
-// The option's name in the file.
-const wchar_t* OptionName(Option option);
-
 class Options {
 public:
     bool On(Option option) const { return on_[static_cast<std::size_t>(option)]; }

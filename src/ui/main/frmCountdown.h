@@ -25,9 +25,6 @@ public:
     void Command1_Click();  // 取消
     void Command2_Click();  // 立即关机 / 立即重启
 
-    SystemAction Action() const { return action_; }
-    int SecondsLeft() const { return left_; }
-
     Label Label1{L"Label1", L"", {240, 240, 4560, 480}};
     CommandButton Command1{L"Command1", L"取消", {1080, 900, 1320, 420}};
     CommandButton Command2{L"Command2", L"立即关机", {2640, 900, 1320, 420}};
