@@ -2,7 +2,7 @@
 // image is that very file, found by their image path.
 #pragma once
 
-#include "platform/win32/port/Handles.h"
+#include "win32/port/Handles.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "StartAsUser.h"
 
-#include "platform/win32/port/Handles.h"
+#include "win32/port/Handles.h"
 
 #include <exdisp.h>
 #include <shldisp.h>

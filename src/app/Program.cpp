@@ -1,6 +1,6 @@
 #include "app/Program.h"
 
-#include "platform/win32/port/Dpi.h"
+#include "win32/port/Dpi.h"
 #include "ui/main/Form1.h"
 #include "ui/tray/icon1.h"
 

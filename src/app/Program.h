@@ -5,10 +5,10 @@
 #pragma once
 
 // First: the Windows headers without the macros that rename the Port's members.
-#include "platform/win32/shell/Win32.h"
+#include "win32/shell/Win32.h"
 
-#include "platform/win32/port/Win32Port.h"
-#include "platform/win32/shell/Shell.h"
+#include "win32/port/Win32Port.h"
+#include "win32/shell/Shell.h"
 #include "ui/forms/Application.h"
 
 namespace vantrel::win32 {

@@ -3,8 +3,8 @@
 // start-up ends the process for a second instance).
 #include "app/ComApartment.h"
 #include "app/Program.h"
-#include "platform/win32/port/MessagePump.h"
-#include "platform/win32/port/Trace.h"
+#include "win32/port/MessagePump.h"
+#include "win32/port/Trace.h"
 
 namespace {
 

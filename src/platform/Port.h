@@ -1,6 +1,6 @@
 // The one interface through which the program asks anything of the operating
 // system. Everything above platform/ talks to the OS only through a Port; the
-// Win32 implementation lives in platform/win32, a recording fake in tests/.
+// Win32 implementation lives in win32, a recording fake in tests/.
 #pragma once
 
 #include <cstdint>

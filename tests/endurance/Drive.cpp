@@ -1,8 +1,8 @@
 #include "Drive.h"
 
 #include "engine/KeyTable.h"
-#include "platform/win32/shell/Win32.h"
-#include "platform/win32/port/MessagePump.h"
+#include "win32/shell/Win32.h"
+#include "win32/port/MessagePump.h"
 #include "ui/main/Form1.h"
 #include "ui/tray/icon1.h"
 #include "ui/tray/logo.h"

@@ -10,7 +10,7 @@
 // so private bytes are summed from the committed private regions.
 #pragma once
 
-#include "platform/win32/port/Win32Api.h"
+#include "win32/port/Win32Api.h"
 
 #include <cstddef>
 #include <string>

@@ -2,7 +2,7 @@
 // the double-size variant when drawn at 1.25 times their size or more.
 #include <gtest/gtest.h>
 
-#include "platform/win32/shell/BitmapCache.h"
+#include "win32/shell/BitmapCache.h"
 
 namespace vantrel::win32 {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "platform/win32/port/Handles.h"
-#include "platform/win32/port/Win32Port.h"
+#include "win32/port/Handles.h"
+#include "win32/port/Win32Port.h"
 
 namespace vantrel::win32 {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "TempFolder.h"
 #include "fake/Cp936Rules.h"
-#include "platform/win32/port/FileErrors.h"
-#include "platform/win32/port/Gbk.h"
-#include "platform/win32/port/Handles.h"
-#include "platform/win32/port/Win32Port.h"
+#include "win32/port/FileErrors.h"
+#include "win32/port/Gbk.h"
+#include "win32/port/Handles.h"
+#include "win32/port/Win32Port.h"
 
 #include <sddl.h>
 

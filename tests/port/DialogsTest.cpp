@@ -2,8 +2,8 @@
 // popup menu built from the menu items.
 #include <gtest/gtest.h>
 
-#include "platform/win32/port/Win32Dialogs.h"
-#include "platform/win32/port/Win32Port.h"
+#include "win32/port/Win32Dialogs.h"
+#include "win32/port/Win32Port.h"
 
 namespace vantrel::win32 {
 namespace {

@@ -1,7 +1,7 @@
 // The owning handle types close exactly what they hold, exactly once.
 #include <gtest/gtest.h>
 
-#include "platform/win32/port/Handles.h"
+#include "win32/port/Handles.h"
 
 namespace vantrel::win32 {
 namespace {

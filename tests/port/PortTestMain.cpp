@@ -8,7 +8,7 @@
 
 #include "SaveKillChild.h"
 #include "SessionChild.h"
-#include "platform/win32/port/Win32Port.h"
+#include "win32/port/Win32Port.h"
 
 int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && std::wcscmp(argv[1], vantrel::test::kChildInstanceFlag) == 0) {

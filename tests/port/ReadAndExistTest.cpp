@@ -4,8 +4,8 @@
 
 #include "TempFolder.h"
 #include "platform/TextLines.h"
-#include "platform/win32/port/Handles.h"
-#include "platform/win32/port/Win32Port.h"
+#include "win32/port/Handles.h"
+#include "win32/port/Win32Port.h"
 
 namespace vantrel::win32 {
 namespace {

@@ -2,8 +2,8 @@
 // the real (Wine) registry under HKCU\Software\VantrelPortTests.
 #include <gtest/gtest.h>
 
-#include "platform/win32/port/Handles.h"
-#include "platform/win32/port/Win32Port.h"
+#include "win32/port/Handles.h"
+#include "win32/port/Win32Port.h"
 #include "system/Registry.h"
 
 namespace vantrel::win32 {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/SaveTransaction.h"
-#include "platform/win32/port/Gbk.h"
+#include "win32/port/Gbk.h"
 
 namespace vantrel::test {
 

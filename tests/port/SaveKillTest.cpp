@@ -8,8 +8,8 @@
 #include "SaveKillChild.h"
 #include "TempFolder.h"
 #include "engine/SaveJournal.h"
-#include "platform/win32/port/Handles.h"
-#include "platform/win32/port/Win32Port.h"
+#include "win32/port/Handles.h"
+#include "win32/port/Win32Port.h"
 
 namespace vantrel::test {
 

@@ -2,8 +2,8 @@
 // container, kept to its size, handed the form's commands.
 #include "ShellFixture.h"
 
-#include "platform/win32/port/Dpi.h"
-#include "platform/win32/shell/BrowserSite.h"
+#include "win32/port/Dpi.h"
+#include "win32/shell/BrowserSite.h"
 
 namespace vantrel::test {
 namespace {

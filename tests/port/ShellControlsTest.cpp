@@ -7,8 +7,8 @@
 
 #include <stdexcept>
 
-#include "platform/win32/port/Dpi.h"
-#include "platform/win32/shell/UiFont.h"
+#include "win32/port/Dpi.h"
+#include "win32/shell/UiFont.h"
 
 namespace vantrel::test {
 namespace {

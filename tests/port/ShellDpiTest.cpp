@@ -3,8 +3,8 @@
 // functions), and a form's window laid out again when WM_DPICHANGED comes.
 #include "ShellFixture.h"
 
-#include "platform/win32/port/Dpi.h"
-#include "platform/win32/port/DpiMetrics.h"
+#include "win32/port/Dpi.h"
+#include "win32/port/DpiMetrics.h"
 
 namespace vantrel::test {
 namespace {

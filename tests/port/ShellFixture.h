@@ -7,12 +7,12 @@
 
 #include <vector>
 
-#include "platform/win32/port/MessagePump.h"
-#include "platform/win32/port/Win32Port.h"
-#include "platform/win32/shell/FormIds.h"
-#include "platform/win32/shell/Gdi.h"
-#include "platform/win32/shell/Shell.h"
-#include "platform/win32/shell/WindowText.h"
+#include "win32/port/MessagePump.h"
+#include "win32/port/Win32Port.h"
+#include "win32/shell/FormIds.h"
+#include "win32/shell/Gdi.h"
+#include "win32/shell/Shell.h"
+#include "win32/shell/WindowText.h"
 #include "ui/forms/Application.h"
 
 namespace vantrel::test {

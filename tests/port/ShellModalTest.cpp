@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "app/ComApartment.h"
-#include "platform/win32/port/Dpi.h"
+#include "win32/port/Dpi.h"
 
 namespace vantrel::test {
 namespace {

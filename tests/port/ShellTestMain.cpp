@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ComApartment.h"
-#include "platform/win32/shell/Win32.h"
+#include "win32/shell/Win32.h"
 
 int wmain(int argc, wchar_t** argv) {
     vantrel::win32::ComApartment com;

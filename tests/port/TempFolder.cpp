@@ -4,7 +4,7 @@
 #include <atomic>
 #include <stdexcept>
 
-#include "platform/win32/port/Handles.h"
+#include "win32/port/Handles.h"
 
 namespace vantrel::test {
 namespace {

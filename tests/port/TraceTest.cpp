@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "DebugOutput.h"
-#include "platform/win32/port/Trace.h"
+#include "win32/port/Trace.h"
 
 namespace vantrel::win32 {
 namespace {

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/port/Dpi.h"
-#include "platform/win32/port/DpiMetrics.h"
-#include "platform/win32/port/Win32Tray.h"
+#include "win32/port/Dpi.h"
+#include "win32/port/DpiMetrics.h"
+#include "win32/port/Win32Tray.h"
 
 namespace vantrel::win32 {
 namespace {

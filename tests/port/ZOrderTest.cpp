@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/shell/ZOrder.h"
+#include "win32/shell/ZOrder.h"
 
 namespace vantrel::win32 {
 namespace {

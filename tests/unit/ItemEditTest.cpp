@@ -2,7 +2,7 @@
 // lines it should show.
 #include <gtest/gtest.h>
 
-#include "platform/win32/shell/ItemEdit.h"
+#include "win32/shell/ItemEdit.h"
 
 namespace vantrel::win32 {
 namespace {
