@@ -72,6 +72,13 @@ TEST_F(CountdownAndSwitchTest, CancelledByTheButtonByEscOrBySecondPressOfTheKey)
     Poll({});
     Poll({kF2});
     EXPECT_FALSE(app.IsLoaded<frmCountdown>());
+    // The press that called it off, still held, does not count down again.
+    Poll({kF2});
+    EXPECT_FALSE(app.IsLoaded<frmCountdown>());
+    Poll({});
+    Poll({kF2});
+    EXPECT_TRUE(app.IsLoaded<frmCountdown>());
+    Countdown()->Command1.Click();
     EXPECT_EQ(Exits(), 0);
     // Monitoring goes on as before.
     Poll({kF5});

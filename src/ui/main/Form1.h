@@ -207,7 +207,7 @@ private:
 
     KeyTable table_;
     Options options_;
-    std::vector<KeyCode> heldKeys_;  // acted and not yet released (one launch per press)
+    std::vector<KeyCode> heldKeys_;  // acted (one launch per press) or called a countdown off; not yet released
     // The table files that are there but were not read by the last load,
     // each with whether it was too large; and those the user was told of.
     std::map<std::wstring, bool> unread_;

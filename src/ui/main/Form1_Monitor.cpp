@@ -27,11 +27,14 @@ bool IsProgramPath(const std::wstring& target) {
 }  // namespace
 
 void Form1::Timer1_Timer() {
-    // A shut-down counting down: the keys only call it off.
-    if (frmCountdown* countdown = app.Find<frmCountdown>()) return countdown->WatchKeys();
+    // A shut-down counting down: the keys only call it off, and the press
+    // that did so counts as up until released.
+    if (frmCountdown* countdown = app.Find<frmCountdown>()) {
+        if (const KeyCode key = countdown->WatchKeys()) heldKeys_.push_back(key);
+        return;
+    }
     // With "按住热键不重复启动" a key that acted counts as up until released.
     const bool oncePerPress = options_.On(Option::OneLaunchPerPress);
-    if (!oncePerPress) heldKeys_.clear();
     heldKeys_.erase(std::remove_if(heldKeys_.begin(), heldKeys_.end(),
                                    [this](KeyCode code) { return !IsKeyDown(port, code); }),
                     heldKeys_.end());

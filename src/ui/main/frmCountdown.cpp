@@ -44,11 +44,19 @@ void frmCountdown::ShowLeft() {
                       L"按“取消”、Esc 或再按一次该键可以取消。");
 }
 
-void frmCountdown::WatchKeys() {
-    if (IsKeyDown(port, kEscape)) return Command1_Click();
-    const bool down = IsKeyDown(port, key_);
-    if (!down) keyReleased_ = true;
-    else if (keyReleased_) Command1_Click();
+KeyCode frmCountdown::WatchKeys() {
+    if (IsKeyDown(port, kEscape)) {
+        Command1_Click();
+        return 0;
+    }
+    if (!IsKeyDown(port, key_)) {
+        keyReleased_ = true;
+        return 0;
+    }
+    if (!keyReleased_) return 0;
+    const KeyCode key = key_;
+    Command1_Click();
+    return key;
 }
 
 void frmCountdown::Timer1_Timer() {

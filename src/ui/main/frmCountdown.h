@@ -18,8 +18,10 @@ public:
     explicit frmCountdown(Application& app);
     // Shows the countdown for ShutDown or Restart, asked for by `key`.
     static void Begin(Application& app, SystemAction action, KeyCode key);
-    // The key monitor's tick while the count runs.
-    void WatchKeys();
+    // The key monitor's tick while the count runs. Returns the key whose
+    // second press called the count off (still down: it must not start a new
+    // count), or 0.
+    KeyCode WatchKeys();
 
     void Timer1_Timer();
     void Command1_Click();  // 取消

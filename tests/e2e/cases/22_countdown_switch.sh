@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # "关机和重启前倒数 5 秒（可取消）" and "程序已在运行时切换到它的窗口" on the
-# real exe: the countdown called off by its button and by Esc in another
-# program, then left to run out (this case's prefix is thrown away); an open
+# real exe: the countdown called off by its button, by Esc in another
+# program and by a second press of its key, then left to run out (this case's prefix is thrown away); an open
 # program brought back instead of started twice.
 E2E_CASES+=(countdown_switch)
 
@@ -45,10 +45,16 @@ case_countdown_switch() {
     click_control "$win"
     e2e_hold_key Escape
     insp wait 即将关机 3 gone || fail "Esc in another program did not call the countdown off" || return
-    # (A second F2 is the same watch; under Wine the key monitor does not see
-    # F2 go down again while the countdown runs, so that path is proven by
-    # the unit tests and on Windows by the checklist.)
     [[ $(vantrel_count) == 1 ]] || fail "a called-off countdown ended Vantrel" || return
+
+    # A second F2, held a while: called off, and not counted down again.
+    press F2
+    insp wait 即将关机 5 visible >/dev/null || fail "F2 showed no 即将关机 the third time" || return
+    sleep 1
+    press F2 1
+    insp wait 即将关机 1 gone || fail "a second F2 did not call the countdown off" || return
+    sleep 0.5
+    insp wait 即将关机 0 gone || fail "the F2 that called the countdown off began another" || return
 
     # Left alone it runs out: Wine ends every process of this prefix.
     press F2
