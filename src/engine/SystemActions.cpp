@@ -13,7 +13,7 @@ void RunSystemAction(SystemAction action, Port& port, const ActionContext& conte
         port.ExitWindows(kEwxReboot);
         break;
     case SystemAction::ScreenSaver:
-        port.SendMessage(context.window, kWmSysCommand, kScScreenSave, 0);
+        port.StartScreenSaver(context.window);
         break;
     case SystemAction::OpenCdDoor:
         port.MciCommand(L"set CDAudio door open");

@@ -77,16 +77,8 @@ struct ForegroundFacts {
 // ShowWindow command for launches.
 constexpr int kSwShowNormal = 1;
 
-// Window messages the program sends itself.
-constexpr unsigned kWmSysCommand = 0x0112;
-constexpr unsigned kWmNcLButtonDown = 0x00A1;
-constexpr unsigned kWmLButtonDown = 0x0201;
-constexpr unsigned kWmLButtonUp = 0x0202;
-constexpr unsigned kWmLButtonDblClk = 0x0203;
-constexpr unsigned kWmRButtonDown = 0x0204;
-constexpr unsigned kWmRButtonUp = 0x0205;
-constexpr std::uintptr_t kHtCaption = 2;
-constexpr std::uintptr_t kScScreenSave = 0xF140;
+// What the mouse did on the program's icon in the notification area.
+enum class TrayMouse { Move, LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, Other };
 
 // WinHelp command: show the help file's contents.
 constexpr unsigned kHelpContents = 3;
@@ -124,9 +116,9 @@ public:
     // caller's shutdown privilege. Returns whether Windows accepted the request.
     virtual bool ExitWindows(unsigned flags) = 0;
 
-    // SendMessage to one of the program's windows.
-    virtual std::intptr_t SendMessage(WindowHandle window, unsigned message,
-                                      std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    // Starts the screen saver, as the system command of one of the
+    // program's windows (Windows may refuse, e.g. when none is chosen).
+    virtual void StartScreenSaver(WindowHandle window) = 0;
 
     // A command string for the multimedia command interface (mciSendString
     // without return buffer or callback window); returns the MCI error code.
@@ -244,15 +236,17 @@ public:
     virtual bool ShowHelp(WindowHandle owner, const std::wstring& helpFile, unsigned command) = 0;
     // The same at the mouse pointer's position.
     virtual int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) = 0;
-    // ReleaseCapture: lets go of the mouse capture of this thread's windows.
-    virtual void ReleaseCapture() = 0;
+    // Called from a mouse press on one of the program's windows: the press
+    // lets go of the mouse and moves the window, as a press on its caption
+    // bar would, until the button is released.
+    virtual void DragWindow(WindowHandle window) = 0;
 
     // The program's one icon in the notification area, with its tooltip.
-    // The mouse messages of the icon (kWmRButtonDown, ...) reach `onEvent`.
+    // What the mouse does on the icon reaches `onEvent`.
     // Once added, the port keeps it there until DeleteTrayIcon: it adds it
     // again when the taskbar is re-created, and keeps trying for a while
     // when the taskbar is not there yet. Returns whether it shows now.
-    virtual bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) = 0;
+    virtual bool AddTrayIcon(const std::wstring& tip, std::function<void(TrayMouse)> onEvent) = 0;
     virtual void DeleteTrayIcon() = 0;
 };
 

@@ -40,12 +40,11 @@ bool FakePort::ExitWindows(unsigned flags) {
     return exitWindowsResult;
 }
 
-std::intptr_t FakePort::SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                                    std::intptr_t lParam) {
-    Record(L"SendMessage(" + std::to_wstring(window) + L"," + std::to_wstring(message) + L"," +
-           std::to_wstring(wParam) + L"," + std::to_wstring(lParam) + L")");
-    return 0;
+void FakePort::StartScreenSaver(WindowHandle window) {
+    Record(L"StartScreenSaver(" + std::to_wstring(window) + L")");
 }
+
+void FakePort::DragWindow(WindowHandle window) { Record(L"DragWindow(" + std::to_wstring(window) + L")"); }
 
 unsigned FakePort::MciCommand(const std::wstring& command) {
     Record(L"MciCommand(" + command + L")");
@@ -216,7 +215,7 @@ int FakePort::PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>
     return popupAnswer;
 }
 
-bool FakePort::AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) {
+bool FakePort::AddTrayIcon(const std::wstring& tip, std::function<void(TrayMouse)> onEvent) {
     Record(L"AddTrayIcon(" + tip + L")");
     trayShown = true;
     trayEvent = std::move(onEvent);

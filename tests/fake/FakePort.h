@@ -79,7 +79,7 @@ public:
     std::vector<WindowHandle> modals;  // windows run modally, in order
     // The tray icon: whether it shows, and its owner's event handler.
     bool trayShown = false;
-    std::function<void(unsigned)> trayEvent;
+    std::function<void(TrayMouse)> trayEvent;
 
     // Conveniences for tests.
     std::wstring Path(const std::wstring& relative) const { return folder + relative; }
@@ -95,8 +95,7 @@ public:
                       const std::wstring& parameters, const std::wstring& directory,
                       int showCommand) override;
     bool ExitWindows(unsigned flags) override;
-    std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    void StartScreenSaver(WindowHandle window) override;
     unsigned MciCommand(const std::wstring& command) override;
     std::optional<RegValue> RegQuery(RegRoot root, const std::wstring& subKey,
                                      const std::wstring& valueName) override;
@@ -159,8 +158,8 @@ public:
         return helpAnswer;
     }
     int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) override;
-    void ReleaseCapture() override { Record(L"ReleaseCapture()"); }
-    bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) override;
+    void DragWindow(WindowHandle window) override;
+    bool AddTrayIcon(const std::wstring& tip, std::function<void(TrayMouse)> onEvent) override;
     void DeleteTrayIcon() override;
 
 private:

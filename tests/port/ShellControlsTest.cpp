@@ -159,7 +159,13 @@ TEST_F(ShellControls, NamedHotspotIsAnnouncedButDrawsOnlyWhatLiesBelow) {
               static_cast<std::ptrdiff_t>(pixels.size()));
 }
 
-TEST_F(ShellControls, OpaqueLabelPaintsItsOwnColourTransparentOneWhatLiesBelow) {
+TEST_F(ShellControls, LabelTextTakesItsColourOpaqueLabelItsBackTransparentOneWhatLiesBelow) {
+    HWND plain = Window(form, form.plain);
+    EXPECT_FALSE(Contains(PixelsOf(plain), Ref(kLinkColour)));
+    form.plain.SetForeColor(kLinkColour);
+    shell.Sync();
+    EXPECT_TRUE(Contains(PixelsOf(plain), Ref(kLinkColour)));
+
     HWND swatch = Window(form, form.swatch);
     EXPECT_EQ(PixelOf(swatch, 2, 2), Ref(kSwatch));
     form.swatch.SetOpaque(false);

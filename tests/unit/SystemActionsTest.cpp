@@ -29,7 +29,7 @@ TEST_F(SystemActionsTest, EachSlotMakesItsExactCall) {
     const std::wstring window = std::to_wstring(form->hWnd());
     EXPECT_EQ(Press(kF2), L"ExitWindows(1)");
     EXPECT_EQ(Press(kF3), L"ExitWindows(2)");
-    EXPECT_EQ(Press(0x73), L"SendMessage(" + window + L",274,61760,0)");
+    EXPECT_EQ(Press(0x73), L"StartScreenSaver(" + window + L")");
     EXPECT_EQ(Press(kF5), L"MciCommand(set CDAudio door open)");
     EXPECT_EQ(Press(kF6), L"MciCommand(set CDAudio door closed)");
     // Only the action that opens a window earns the foreground for it.

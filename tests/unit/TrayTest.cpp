@@ -28,7 +28,7 @@ protected:
                                      [&](MenuItem* i) { return i->Caption() == caption; });
         ASSERT_NE(it, items.end()) << caption;
         port.popupAnswer = static_cast<int>(it - items.begin()) + 1;
-        port.trayEvent(kWmRButtonDown);
+        port.trayEvent(TrayMouse::RightDown);
         port.popupAnswer = 0;
     }
     std::vector<bool> EnabledItems() {
@@ -50,11 +50,11 @@ TEST_F(TrayTest, StartAddsOneIconLeavesTheTaskListAndShowsTheSplash) {
 }
 
 TEST_F(TrayTest, OnlyARightButtonPressOpensTheMenu) {
-    for (unsigned message : {0x0200u, kWmLButtonDown, kWmLButtonUp, kWmLButtonDblClk, kWmRButtonUp,
-                             0x0206u})
-        port.trayEvent(message);
+    for (TrayMouse mouse : {TrayMouse::Move, TrayMouse::LeftDown, TrayMouse::LeftUp, TrayMouse::LeftDoubleClick,
+                            TrayMouse::RightUp, TrayMouse::RightDoubleClick, TrayMouse::Other})
+        port.trayEvent(mouse);
     EXPECT_TRUE(port.popups.empty());
-    port.trayEvent(kWmRButtonDown);
+    port.trayEvent(TrayMouse::RightDown);
     ASSERT_EQ(port.popups.size(), 1u);
     EXPECT_EQ(port.popups[0].owner, Tray().hWnd());
     EXPECT_EQ(port.CallsTo(L"PopupMenuAtCursor").size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(TrayTest, PauseDropsTheMainWindowAndResumeReadsTheFilesAgain) {
     before.List1.AddItem(L"F6   C:\\unsaved.txt");  // an edit that was never saved
     Choose(L"暂停监视 (&P)");
     EXPECT_FALSE(app.IsLoaded<Form1>());
-    port.trayEvent(kWmRButtonDown);
+    port.trayEvent(TrayMouse::RightDown);
     EXPECT_EQ(EnabledItems(), (std::vector<bool>{false, true, false, false, false, false}));
 
     port.PutText(L"\\Custom.dll", L"F7   C:\\b.txt\r\n");  // edited while paused
@@ -82,7 +82,7 @@ TEST_F(TrayTest, PauseDropsTheMainWindowAndResumeReadsTheFilesAgain) {
     EXPECT_FALSE(after.Visible());
     EXPECT_EQ(after.List1.Items(), (std::vector<std::wstring>{L"F7   C:\\b.txt"}));
     EXPECT_EQ(after.Table().EntryKeyCodes, (std::vector<KeyCode>{0x76}));
-    port.trayEvent(kWmRButtonDown);
+    port.trayEvent(TrayMouse::RightDown);
     EXPECT_EQ(EnabledItems(), (std::vector<bool>{true, false, true, true, true, true}));
 
     // Even a load that shows the window (no files: the first-start greeting)
@@ -152,7 +152,7 @@ TEST_F(TrayTest, WhileADialogRunsModallyTheMenuCannotPauseBehindIt) {
         if (call.rfind(L"RunModal", 0) != 0 || asked) return;
         asked = true;
         // The icon brings the exit chooser forward instead of a menu ...
-        port.trayEvent(kWmRButtonDown);
+        port.trayEvent(TrayMouse::RightDown);
         EXPECT_TRUE(port.popups.empty());
         EXPECT_EQ(port.calls.back(), L"RaiseWindow(" + std::to_wstring(app.Find<endset01>()->hWnd()) + L")");
         // ... and a pause chosen from a menu opened before does not pretend:
@@ -167,7 +167,7 @@ TEST_F(TrayTest, WhileADialogRunsModallyTheMenuCannotPauseBehindIt) {
     EXPECT_TRUE(asked);
     EXPECT_TRUE(form.Timer1.Enabled() || form.Timer2.Enabled());
     port.during = nullptr;
-    port.trayEvent(kWmRButtonDown);
+    port.trayEvent(TrayMouse::RightDown);
     EXPECT_EQ(EnabledItems(), (std::vector<bool>{true, false, true, true, true, true}));
 }
 

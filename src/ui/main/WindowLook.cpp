@@ -8,8 +8,7 @@ void ApplyWindowLook(Form& form) {
 }
 
 void DragWindow(Form& form, Port& port) {
-    port.ReleaseCapture();
-    port.SendMessage(form.hWnd(), kWmNcLButtonDown, kHtCaption, 0);
+    port.DragWindow(form.hWnd());
 }
 
 }  // namespace vantrel

@@ -20,7 +20,7 @@ icon1::icon1(Application& application)
 }
 
 void icon1::Form_Load() {
-    port.AddTrayIcon(kTrayTip, [this](unsigned message) { Picture1_MouseMove(message); });
+    port.AddTrayIcon(kTrayTip, [this](TrayMouse mouse) { Picture1_MouseMove(mouse); });
     Hide();
     app.SetTaskVisible(false);
     goonlook1.SetEnabled(false);
@@ -29,9 +29,9 @@ void icon1::Form_Load() {
 
 void icon1::Form_QueryUnload(int&, UnloadMode) { port.DeleteTrayIcon(); }
 
-void icon1::Picture1_MouseMove(unsigned mouseMessage) {
+void icon1::Picture1_MouseMove(TrayMouse mouse) {
     // The menu opens on the right button's press and on nothing else.
-    if (mouseMessage != kWmRButtonDown) return;
+    if (mouse != TrayMouse::RightDown) return;
     // Its items would act behind the dialog's back (a pause would unload the
     // window the dialog belongs to): the dialog is what needs an answer.
     if (Form* modal = app.ModalForm()) {

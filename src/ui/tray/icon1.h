@@ -17,9 +17,9 @@ public:
     // Removes the tray icon; never refuses.
     void Form_QueryUnload(int& cancel, UnloadMode mode) override;
 
-    // The icon's mouse messages (WM_RBUTTONDOWN, ...). While a dialog of the
-    // program runs modally, the icon brings it forward instead of a menu.
-    void Picture1_MouseMove(unsigned mouseMessage);
+    // What the mouse did on the icon. While a dialog of the program runs
+    // modally, the icon brings it forward instead of a menu.
+    void Picture1_MouseMove(TrayMouse mouse);
 
     // Ends the program in order: the icon goes, then the process, at once.
     // The answer to "是", to a close request from outside and to the end of

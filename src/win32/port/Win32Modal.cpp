@@ -122,6 +122,4 @@ void Win32Port::RunModal(WindowHandle window) {
         ::SetForegroundWindow(previous);
 }
 
-void Win32Port::ReleaseCapture() { ::ReleaseCapture(); }
-
 }  // namespace vantrel::win32

@@ -39,10 +39,15 @@ void Win32Port::ShellExecute(WindowHandle owner, const std::wstring& operation,
     ::ShellExecuteExW(&info);
 }
 
-std::intptr_t Win32Port::SendMessage(WindowHandle window, unsigned message,
-                                     std::uintptr_t wParam, std::intptr_t lParam) {
-    return ::SendMessageW(ToHwnd(window), message, static_cast<WPARAM>(wParam),
-                          static_cast<LPARAM>(lParam));
+void Win32Port::StartScreenSaver(WindowHandle window) {
+    ::SendMessageW(ToHwnd(window), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+}
+
+void Win32Port::DragWindow(WindowHandle window) {
+    // The control that took the press holds the mouse; the caption-bar press
+    // runs the system's move loop until the button comes up.
+    ::ReleaseCapture();
+    ::SendMessageW(ToHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 void Win32Port::PlaySound(const std::wstring& file, unsigned flags) {

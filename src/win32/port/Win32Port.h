@@ -37,8 +37,7 @@ public:
                       const std::wstring& parameters, const std::wstring& directory,
                       int showCommand) override;
     bool ExitWindows(unsigned flags) override;
-    std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    void StartScreenSaver(WindowHandle window) override;
     unsigned MciCommand(const std::wstring& command) override;
     std::optional<RegValue> RegQuery(RegRoot root, const std::wstring& subKey,
                                      const std::wstring& valueName) override;
@@ -78,8 +77,8 @@ public:
                   int yTwips) override;
     bool ShowHelp(WindowHandle owner, const std::wstring& helpFile, unsigned command) override;
     int PopupMenuAtCursor(WindowHandle owner, const std::vector<PopupItem>& items) override;
-    void ReleaseCapture() override;
-    bool AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) override;
+    void DragWindow(WindowHandle window) override;
+    bool AddTrayIcon(const std::wstring& tip, std::function<void(TrayMouse)> onEvent) override;
     void DeleteTrayIcon() override;
 
 private:

@@ -156,8 +156,24 @@ LRESULT TrayIcon::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool Win32Port::AddTrayIcon(const std::wstring& tip, std::function<void(unsigned)> onEvent) {
-    tray_ = std::make_unique<TrayIcon>(tip, std::move(onEvent), dispatch_);
+TrayMouse TrayMouseOf(unsigned mouseMessage) {
+    switch (mouseMessage) {
+    case WM_MOUSEMOVE: return TrayMouse::Move;
+    case WM_LBUTTONDOWN: return TrayMouse::LeftDown;
+    case WM_LBUTTONUP: return TrayMouse::LeftUp;
+    case WM_LBUTTONDBLCLK: return TrayMouse::LeftDoubleClick;
+    case WM_RBUTTONDOWN: return TrayMouse::RightDown;
+    case WM_RBUTTONUP: return TrayMouse::RightUp;
+    case WM_RBUTTONDBLCLK: return TrayMouse::RightDoubleClick;
+    default: return TrayMouse::Other;
+    }
+}
+
+bool Win32Port::AddTrayIcon(const std::wstring& tip, std::function<void(TrayMouse)> onEvent) {
+    auto translated = [onEvent = std::move(onEvent)](unsigned mouseMessage) {
+        if (onEvent) onEvent(TrayMouseOf(mouseMessage));
+    };
+    tray_ = std::make_unique<TrayIcon>(tip, std::move(translated), dispatch_);
     tray_->SetEndRequest(end_);
     return tray_->Shown();
 }

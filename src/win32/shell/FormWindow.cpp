@@ -8,6 +8,7 @@
 #include "win32/port/DpiMetrics.h"
 #include "win32/port/MessagePump.h"
 #include "win32/shell/FormIds.h"
+#include "win32/shell/controls/ChildCommon.h"
 #include "win32/shell/Shell.h"
 #include "win32/shell/WindowText.h"
 
@@ -23,8 +24,6 @@ DWORD FormStyle(const Form& form) {
 
 // Control parent: the dialog manager walks the form's controls for Tab.
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
-
-COLORREF ToColorRef(Colour c) { return RGB(c.r, c.g, c.b); }
 
 }  // namespace
 
@@ -54,13 +53,9 @@ void FormWindow::Close() {
     if (closed_) return;
     closed_ = true;
     if (!Handle()) return;
-    for (std::size_t i = 0; i < children_.size(); ++i)
-        if (children_[i].control->Kind() == ControlKind::Timer)
-            KillTimer(Handle(), kFirstTimerId + i);
     toolTip_.reset();
-    // The browsers let go of their windows before those are destroyed.
-    for (Child& child : children_)
-        if (child.browser) child.browser->Close();
+    // Timers stop, and browsers let go of their windows before those are destroyed.
+    for (Child& child : children_) AdapterFor(child.control->Kind()).Close(*this, child);
     DestroyBound();
 }
 
@@ -78,7 +73,7 @@ void FormWindow::SetOwner(HWND owner) {
 
 void FormWindow::Push() {
     if (closed_ || !Handle()) return;
-    for (std::size_t i = 0; i < children_.size(); ++i) PushChild(children_[i], static_cast<int>(i));
+    for (Child& child : children_) PushChild(child);
     PushForm(false);
 }
 
@@ -127,12 +122,6 @@ void FormWindow::ApplyCorners() {
     if (shape && !SetWindowRgn(hwnd, shape, TRUE)) DeleteObject(shape);
 }
 
-HFONT FormWindow::FontOf(const Control& control) {
-    if (control.Kind() == ControlKind::Label)
-        return fonts_.Get(static_cast<const Label&>(control).Font());
-    return fonts_.Get(FontSpec{});
-}
-
 SIZE FormWindow::FrameSize(int dpi) const {
     const Rect& client = form_.ClientBounds();
     RECT frame{0, 0, TwipsToPixels(client.width, dpi), TwipsToPixels(client.height, dpi)};
@@ -158,13 +147,12 @@ void FormWindow::Layout(int dpi, const RECT* place) {
     SetToolTipFont();
     for (Child& child : children_) {
         if (!child.hwnd) continue;
-        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*child.control)), FALSE);
-        const RECT r = PixelRect(*child.control);
+        const ControlAdapter& adapter = AdapterFor(child.control->Kind());
+        SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(adapter.Font(*this, *child.control)), FALSE);
+        const RECT r = PixelRect(child.control->Bounds());
         SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (child.control->Kind() == ControlKind::ComboBox) SizeDropDown(child);
-        if (child.control->Kind() == ControlKind::ListBox) FitListExtent(child);
-        if (child.browser) child.browser->Fit();
+        adapter.Fit(*this, child);
     }
     if (form_.CornerRadius() > 0 || cornerShown_ > 0) ApplyCorners();
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -234,7 +222,11 @@ RECT FormWindow::PixelRect(const Rect& b) const {
     return {left, top, left + TwipsToPixels(b.width, dpi_), top + TwipsToPixels(b.height, dpi_)};
 }
 
-RECT FormWindow::PixelRect(const Control& control) const { return PixelRect(control.Bounds()); }
+HINSTANCE FormWindow::Instance() const { return shell_.Instance(); }
+
+BitmapCache& FormWindow::Bitmaps() { return shell_.Bitmaps(); }
+
+void FormWindow::Dispatch(const std::function<void()>& handlers) { shell_.Dispatch(handlers); }
 
 FormWindow::Child* FormWindow::ChildById(int id) {
     const int index = id - kFirstControlId;
@@ -244,7 +236,7 @@ FormWindow::Child* FormWindow::ChildById(int id) {
 
 FormWindow::Child* FormWindow::ChildOf(HWND hwnd) {
     for (Child& child : children_)
-        if (child.hwnd == hwnd) return &child;
+        if (child.hwnd == hwnd || (child.edit && child.edit == hwnd)) return &child;
     return nullptr;
 }
 

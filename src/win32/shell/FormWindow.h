@@ -1,27 +1,29 @@
-// The native window of one form: its top-level window, one child window per
-// control, the mirroring of the form's state into them, and the routing of
-// native events back to the form's handlers.
+// The native window of one form: its top-level window and what belongs to the
+// form (frame, DPI, z-order of its controls, tooltips, the form's own state).
+// Everything about one control is its kind's adapter's (controls/), which
+// the window asks through the ControlSite it offers.
 #pragma once
 
 #include "win32/shell/Win32.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "win32/shell/BrowserHost.h"
 #include "win32/shell/FontCache.h"
 #include "win32/shell/Gdi.h"
 #include "win32/shell/WindowBase.h"
+#include "win32/shell/controls/ControlAdapter.h"
 #include "ui/forms/Form.h"
 
 namespace vantrel::win32 {
 
 class Shell;
 
-class FormWindow final : public WindowBase {
+class FormWindow final : public WindowBase, private ControlSite {
 public:
     FormWindow(Shell& shell, Form& form);
     ~FormWindow() override;
@@ -38,20 +40,25 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // ControlSite: what the controls' adapters ask of the window.
+    HWND FormHandle() const override { return Handle(); }
+    HINSTANCE Instance() const override;
+    int Dpi() const override { return dpi_; }
+    RECT PixelRect(const Rect& twips) const override;
+    HFONT FontFor(const FontSpec& spec) override { return fonts_.Get(spec); }
+    void Dispatch(const std::function<void()>& handlers) override;
+    bool Pushing() const override { return pushing_; }
+    bool Closed() const override { return closed_; }
+    HBRUSH BackBrush() const override { return backBrush_.get(); }
+    Colour BackColour() const override { return backShown_; }
+    HBRUSH BrushFor(Colour colour) override;
+    BitmapCache& Bitmaps() override;
+    void PaintBackdrop(HDC dc, const ChildWindow& over) override;
+    void Subclass(ChildWindow& child, HWND hwnd, WNDPROC& original) override;
+    bool& SwallowChars() override { return swallowChars_; }
+
 private:
-    struct Child {
-        FormWindow* owner = nullptr;
-        Control* control = nullptr;
-        HWND hwnd = nullptr;
-        WNDPROC original = nullptr;        // the control class's procedure
-        HWND edit = nullptr;               // a combo box's edit field
-        WNDPROC editOriginal = nullptr;
-        std::uint64_t pushed = 0;          // revision last mirrored
-        std::vector<std::wstring> shown;   // items the list or combo box holds
-        std::vector<int> keysDown;         // a chooser's keys whose KeyDown ran, not yet up
-        std::unique_ptr<BrowserHost> browser;  // a web browser's control
-        bool tipAdded = false;
-    };
+    using Child = ChildWindow;
 
     // FormWindow.cpp: window, layout and form-level state.
     // Sizes, fonts, icons and shape at `dpi`; the window keeps its place, or
@@ -64,53 +71,30 @@ private:
     void PushForm(bool force);
     void ApplyCorners();
     void CentreOnWorkArea();
-    RECT PixelRect(const Control& control) const;
-    RECT PixelRect(const Rect& twips) const;
     Child* ChildOf(HWND hwnd);
     Child* ChildById(int id);
-    HFONT FontOf(const Control& control);
 
-    // FormChildren.cpp: the control windows and their mirroring.
+    // FormChildren.cpp: the control windows, their order, and mirroring.
     void CreateChildren();
     void StackChildren();
-    HWND CreateChild(Child& child, int index);
-    void PushChild(Child& child, int index);
-    void PushLabel(Child& child);
-    // False when the items were already shown.
-    bool PushItems(Child& child, const std::vector<std::wstring>& items, bool list);
-    void FitListExtent(Child& child);
-    void PushComboText(Child& child);
-    void PushTimer(Child& child, int index);
+    void PushChild(Child& child);
     void PushToolTip(Child& child);
-    void SizeDropDown(Child& child);
-    void RepaintArea(const Child& child);
 
-    // FormEvents.cpp: native events to handlers.
+    // FormEvents.cpp: native events handed to the controls' adapters.
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     void OnTimer(UINT_PTR id);
     void OnFormMouseMove(WPARAM wParam, LPARAM lParam);
+    bool OnMnemonic(wchar_t typed);
     // Control windows are subclassed by replacing their procedure (the
     // comctl32 subclass helpers cost a server call a message on Wine, which
     // made filling a long list take seconds).
-    static void Subclass(Child& child, HWND hwnd, WNDPROC& original);
     static LRESULT CALLBACK ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    bool OnChildMouse(Child& child, UINT message, WPARAM wParam, LPARAM lParam);
     void RelayToToolTip(const Child& child, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // FormKeys.cpp: the keyboard: choosers, actions on focused controls, mnemonics.
-    bool OnChildKey(Child& child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool OnComboEditKey(Child& child, UINT message, WPARAM& wParam, LPARAM lParam);
-    void ReleaseChooserKeys(Child& child);
-    bool OnMnemonic(wchar_t typed);
-
-    // FormPaint.cpp: background, transparent captions, picture faces, image buttons.
+    // FormPaint.cpp: the form's colours, owner drawing and control colours
+    // handed to the adapters.
     LRESULT OnControlColour(HDC dc, HWND control);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void DrawStatic(const Child& child, const DRAWITEMSTRUCT& item);
-    void DrawImageButton(const Child& child, const DRAWITEMSTRUCT& item);
-    void PaintBackdrop(HDC dc, const Child& label);
-    void DrawFocusOf(const Child& child, HDC dc);
-    HBRUSH BrushFor(Colour colour);
 
     Shell& shell_;
     Form& form_;

@@ -1,4 +1,4 @@
-#include "win32/shell/ChooserEdit.h"
+#include "win32/shell/controls/ChooserEdit.h"
 
 #include <imm.h>
 

@@ -1,0 +1,56 @@
+// An image: a picture face drawn by its own owner-drawn static window, named
+// by its accessible name, that raises mouse events and clicks.
+#include "win32/shell/controls/ActionKeys.h"
+#include "win32/shell/controls/Adapters.h"
+#include "win32/shell/controls/ChildCommon.h"
+#include "win32/shell/controls/Pointer.h"
+#include "win32/shell/BitmapCache.h"
+
+namespace vantrel::win32 {
+namespace {
+
+class ImageWindow final : public ControlAdapter {
+public:
+    HWND Create(ControlSite& site, ChildWindow& child, const RECT& place) const override {
+        const DWORD style = ChildStyle(*child.control) | SS_NOTIFY | SS_OWNERDRAW;
+        return CreateChildWindow(site, child, *this, place, WC_STATICW, style);
+    }
+
+    void Push(ControlSite& site, ChildWindow& child) const override {
+        PushNamed(site, child, *this);
+        // Faces lie below captions: the whole area repaints.
+        RepaintArea(site, child);
+    }
+
+    bool Route(ControlSite& site, ChildWindow& child, HWND, UINT message, WPARAM& wParam,
+               LPARAM lParam, LRESULT& result) const override {
+        if (RouteActionKeys(site, child, message, wParam, lParam, result)) return true;
+        if (child.control->TabStop() && RepaintOnFocus(site, child, message, wParam, lParam, result))
+            return true;
+        return RouteClickable(site, child, message, wParam, lParam);
+    }
+
+    void Notify(ControlSite& site, ChildWindow& child, UINT code) const override {
+        if (code == STN_CLICKED) RaiseClick(site, *child.control);
+    }
+
+    void Paint(ControlSite& site, const ChildWindow& child, const DRAWITEMSTRUCT& item) const override {
+        FillRect(item.hDC, &item.rcItem, site.BackBrush());
+        if (const Picture* picture = Face(*child.control))
+            site.Bitmaps().Draw(item.hDC, picture->resource, item.rcItem);
+        if (GetFocus() == item.hwndItem) DrawFocusOf(item.hwndItem, item.hDC);
+    }
+
+    const Picture* Face(const Control& control) const override {
+        return static_cast<const Image&>(control).GetPicture();
+    }
+};
+
+}  // namespace
+
+const ControlAdapter& ImageAdapter() {
+    static const ImageWindow adapter;
+    return adapter;
+}
+
+}  // namespace vantrel::win32
