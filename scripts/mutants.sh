@@ -65,7 +65,8 @@ done
 port_program() {
     local suite=${1%%.*} file
     suite=${suite%%\**}
-    file=$(grep -lE "^TEST(_F)?\($suite[A-Za-z0-9_]*," "$root"/tests/port/*.cpp | head -n1)
+    file=$(grep -lE "^TEST(_F)?\($suite," "$root"/tests/port/*.cpp | head -n1)
+    [[ -n $file ]] || file=$(grep -lE "^TEST(_F)?\($suite[A-Za-z0-9_]*," "$root"/tests/port/*.cpp | head -n1)
     [[ -n $file ]] || return 1
     awk -v f="$(basename "$file")" '
         /add_executable\(/ { target = $0; sub(/.*add_executable\(/, "", target); sub(/[ )].*/, "", target) }
