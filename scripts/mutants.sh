@@ -85,6 +85,33 @@ build_for() {
     esac
 }
 
+# Runs port test program $1 with gtest filter $2 under Wine.
+run_port() {
+    local exe="$win/tests/port/$1.exe"
+    if [[ $1 == vantrel_shell_tests ]]; then
+        SHELL_TEST_TIMEOUT=120 flock "$lock" bash "$root/tests/port/run-with-display.sh" "$exe" --gtest_filter="$2"
+    else
+        flock "$lock" timeout 120 bash "$root/scripts/wine-run.sh" "$exe" --gtest_filter="$2"
+    fi
+}
+
+# How the tests gtest filter $1 names fared in the test output in file $2.
+judge_in_run() {
+    local name pattern patterns matched=0 failed=0
+    grep -q '^\[==========\] .* ran\.' "$2" || { echo "ran nothing (the test program ended early)"; return; }
+    IFS=: read -ra patterns <<<"$1"
+    while read -r name; do
+        for pattern in "${patterns[@]}"; do
+            # shellcheck disable=SC2053  # a glob, as gtest's filter
+            [[ $name == $pattern ]] || continue
+            matched=$((matched + 1))
+            grep -qF "[  FAILED  ] $name (" "$2" && failed=1
+            break
+        done
+    done < <(sed -n 's/^\[ RUN      \] //p' "$2")
+    if ((failed)); then echo failed; elif ((matched)); then echo passed; else echo "ran nothing (no test matches)"; fi
+}
+
 # Runs CHECK; prints "failed", "passed" or "ran nothing" (with why).
 run_check() {
     local check=$1 out rc target exe
@@ -93,15 +120,7 @@ run_check() {
     unit)
         timeout 300 "$native/tests/unit_tests" --gtest_brief=1 >"$out" 2>&1; rc=$? ;;
     port:*)
-        target=$(port_program "${check#port:}")
-        exe="$win/tests/port/$target.exe"
-        if [[ $target == vantrel_shell_tests ]]; then
-            SHELL_TEST_TIMEOUT=120 flock "$lock" bash "$root/tests/port/run-with-display.sh" "$exe" \
-                --gtest_filter="${check#port:}" >"$out" 2>&1
-        else
-            flock "$lock" timeout 120 bash "$root/scripts/wine-run.sh" "$exe" --gtest_filter="${check#port:}" >"$out" 2>&1
-        fi
-        rc=$? ;;
+        run_port "$(port_program "${check#port:}")" "${check#port:}" >"$out" 2>&1; rc=$? ;;
     e2e:*)
         E2E_ONLY=${check#e2e:} flock "$lock" timeout 600 bash "$root/tests/e2e/run.sh" >"$out" 2>&1; rc=$? ;;
     esac
@@ -120,18 +139,37 @@ run_check() {
     rm -f "$out"
 }
 
-# Every check chosen, once, on the sources as they are.
-declare -A check_state
+# Every check chosen, once, on the sources as they are. The port checks run
+# as one test run per program (the union of their filters), each judged by
+# the tests its own filter names in that run.
+declare -A check_state filters_of reported
 for n in "${chosen[@]}"; do
     check=${checks[$((n - 1))]}
-    [[ -n ${check_state[$check]:-} ]] && continue
-    if ! build_for "$check"; then
-        check_state[$check]="does not build"
-    else
-        result=$(run_check "$check")
-        check_state[$check]=$result
+    [[ $check == port:* && -z ${check_state[$check]:-} ]] || continue
+    if ! program=$(port_program "${check#port:}"); then
+        check_state[$check]="ran nothing (no test program holds such tests)"
+        continue
     fi
-    [[ ${check_state[$check]} == passed ]] || echo "check $check on the sources as they are: ${check_state[$check]}" >&2
+    check_state[$check]=pending
+    filters_of[$program]+="${filters_of[$program]:+:}${check#port:}"
+done
+for program in "${!filters_of[@]}"; do
+    out=$(mktemp)
+    cmake --build "$win" --target "$program" >/dev/null 2>&1 && run_port "$program" "${filters_of[$program]}" >"$out" 2>&1
+    for check in "${!check_state[@]}"; do
+        [[ ${check_state[$check]} == pending && $(port_program "${check#port:}") == "$program" ]] || continue
+        check_state[$check]=$(judge_in_run "${check#port:}" "$out")
+    done
+    rm -f "$out"
+done
+for n in "${chosen[@]}"; do
+    check=${checks[$((n - 1))]}
+    if [[ -z ${check_state[$check]:-} ]]; then
+        if build_for "$check"; then check_state[$check]=$(run_check "$check"); else check_state[$check]="does not build"; fi
+    fi
+    [[ ${check_state[$check]} == passed || -n ${reported[$check]:-} ]] && continue
+    reported[$check]=1
+    echo "check $check on the sources as they are: ${check_state[$check]}" >&2
 done
 
 # ---- Faults ----
