@@ -108,7 +108,7 @@ judge_in_run() {
             grep -qF "[  FAILED  ] $name (" "$2" && failed=1
             break
         done
-    done < <(sed -n 's/^\[ RUN      \] //p' "$2")
+    done < <(tr -d '\r' <"$2" | sed -n 's/^\[ RUN      \] //p')
     if ((failed)); then echo failed; elif ((matched)); then echo passed; else echo "ran nothing (no test matches)"; fi
 }
 
