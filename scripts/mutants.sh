@@ -4,7 +4,8 @@
 # under src/, listed in scripts/faults/*.sh as
 #   fault FILE 'old' 'new' 'what goes wrong' [CHECK]
 # and applied one at a time: the file is changed, only what the check needs
-# is rebuilt, the check runs, and the file is put back. CHECK is one of
+# is rebuilt and kept as a copy, and the file is put back; then each copy
+# is checked (the port's under one hold of the Wine lock). CHECK is one of
 #   unit                 build/native's unit_tests (the default)
 #   port:<gtest filter>  the Win32 port or shell test program that holds
 #                        those tests (build/win32/tests/port), under Wine
@@ -85,14 +86,27 @@ build_for() {
     esac
 }
 
-# Runs port test program $1 with gtest filter $2 under Wine.
+# The lock for one Wine run, unless the runner holds it already.
+held=0
+wine_lock() { if ((held)); then "$@" 9>&-; else flock "$lock" "$@"; fi; }
+
+# Runs port test program $1 (or the copy $3) with gtest filter $2 under Wine.
 run_port() {
-    local exe="$win/tests/port/$1.exe"
+    local exe=${3:-$win/tests/port/$1.exe}
     if [[ $1 == vantrel_shell_tests ]]; then
-        SHELL_TEST_TIMEOUT=120 flock "$lock" bash "$root/tests/port/run-with-display.sh" "$exe" --gtest_filter="$2"
+        SHELL_TEST_TIMEOUT=120 wine_lock bash "$root/tests/port/run-with-display.sh" "$exe" --gtest_filter="$2"
     else
-        flock "$lock" timeout 120 bash "$root/scripts/wine-run.sh" "$exe" --gtest_filter="$2"
+        wine_lock timeout 120 bash "$root/scripts/wine-run.sh" "$exe" --gtest_filter="$2"
     fi
+}
+
+# The program CHECK runs, as built.
+artefact() {
+    case $1 in
+    unit) echo "$native/tests/unit_tests" ;;
+    port:*) echo "$win/tests/port/$(port_program "${1#port:}").exe" ;;
+    e2e:*) echo "$win/src/app/Vantrel.exe" ;;
+    esac
 }
 
 # How the tests gtest filter $1 names fared in the test output in file $2.
@@ -112,17 +126,18 @@ judge_in_run() {
     if ((failed)); then echo failed; elif ((matched)); then echo passed; else echo "ran nothing (no test matches)"; fi
 }
 
-# Runs CHECK; prints "failed", "passed" or "ran nothing" (with why).
+# Runs CHECK on its program as built (or the copy $2); prints "failed",
+# "passed" or "ran nothing" (with why).
 run_check() {
-    local check=$1 out rc target exe
+    local check=$1 exe=${2:-} out rc
     out=$(mktemp)
     case $check in
     unit)
-        timeout 300 "$native/tests/unit_tests" --gtest_brief=1 >"$out" 2>&1; rc=$? ;;
+        timeout 300 "${exe:-$native/tests/unit_tests}" --gtest_brief=1 >"$out" 2>&1; rc=$? ;;
     port:*)
-        run_port "$(port_program "${check#port:}")" "${check#port:}" >"$out" 2>&1; rc=$? ;;
+        run_port "$(port_program "${check#port:}")" "${check#port:}" "$exe" >"$out" 2>&1; rc=$? ;;
     e2e:*)
-        E2E_ONLY=${check#e2e:} flock "$lock" timeout 600 bash "$root/tests/e2e/run.sh" >"$out" 2>&1; rc=$? ;;
+        E2E_ONLY=${check#e2e:} wine_lock timeout 600 bash "$root/tests/e2e/run.sh" ${exe:+"$exe"} >"$out" 2>&1; rc=$? ;;
     esac
     case $check in
     e2e:*)
@@ -174,46 +189,78 @@ done
 
 # ---- Faults ----
 
+# Each fault is built first, one at a time, and its program kept as a copy
+# beside the original; then the copies are checked, the port's under one
+# hold of the Wine lock (each run is a few seconds), each end-to-end case
+# under a hold of its own.
 backup=$(mktemp)
 current=""
+copies=()
 restore() { [[ -n $current ]] && cp "$backup" "$root/$current" && current=""; }
-trap 'restore; rm -f "$backup"; exit 130' INT TERM
+trap 'restore; rm -f "$backup" "${copies[@]}"; exit 130' INT TERM
 
-declare -A caught survived stale broken unchecked
+declare -A caught survived stale broken unchecked verdicts copy_of
+count() { local -n tally=$1; tally[$2]=$((${tally[$2]:-0} + 1)); }
 for n in "${chosen[@]}"; do
     i=$((n - 1))
     file=${files[$i]} old=${olds[$i]} new=${news[$i]} check=${checks[$i]} set=${sets[$i]}
     IFS= read -r -d '' text <"$root/$file"
     rest=${text#*"$old"}
     if [[ $rest == "$text" || $rest == *"$old"* ]]; then
-        echo "$n STALE     [$set] $file: ${whats[$i]} (old text not found exactly once)"
-        stale[$set]=$((${stale[$set]:-0} + 1))
+        verdicts[$n]="STALE    (old text not found exactly once)"; count stale "$set"
         continue
     fi
     if [[ ${check_state[$check]} != passed ]]; then
-        echo "$n NO CHECK  [$set] $file: ${whats[$i]} ($check: ${check_state[$check]})"
-        unchecked[$set]=$((${unchecked[$set]:-0} + 1))
+        verdicts[$n]="NO CHECK (${check_state[$check]})"; count unchecked "$set"
         continue
     fi
     cp "$root/$file" "$backup"
     current=$file
     printf '%s' "${text%%"$old"*}$new$rest" >"$root/$file"
-    if ! build_for "$check"; then
-        verdict="NO BUILD"; broken[$set]=$((${broken[$set]:-0} + 1))
+    if build_for "$check"; then
+        built=$(artefact "$check")
+        copy="$built.fault$n"
+        [[ $built == *.exe ]] && copy="${built%.exe}.fault$n.exe"
+        cp "$built" "$copy" && copies+=("$copy") && copy_of[$n]=$copy
     else
-        result=$(run_check "$check")
-        case $result in
-        failed) verdict="caught"; caught[$set]=$((${caught[$set]:-0} + 1)) ;;
-        passed) verdict="SURVIVED"; survived[$set]=$((${survived[$set]:-0} + 1)) ;;
-        *) verdict="NO CHECK"; result="under the fault it $result"
-           unchecked[$set]=$((${unchecked[$set]:-0} + 1)) ;;
-        esac
+        verdicts[$n]="NO BUILD"; count broken "$set"
     fi
     restore
-    echo "$n $verdict  [$set] $file: ${whats[$i]} ($check)$([[ $verdict == "NO CHECK" ]] && echo " $result")"
 done
 rm -f "$backup"
+
+judge() {
+    local n=$1 result set=${sets[$(($1 - 1))]}
+    result=$(run_check "${checks[$(($1 - 1))]}" "${copy_of[$1]}")
+    case $result in
+    failed) verdicts[$n]="caught"; count caught "$set" ;;
+    passed) verdicts[$n]="SURVIVED"; count survived "$set" ;;
+    *) verdicts[$n]="NO CHECK (under the fault it $result)"; count unchecked "$set" ;;
+    esac
+    echo "  fault $n: ${verdicts[$n]}" >&2
+}
+port_faults=() other_faults=()
+for n in "${chosen[@]}"; do
+    [[ -n ${copy_of[$n]:-} ]] || continue
+    if [[ ${checks[$((n - 1))]} == port:* ]]; then port_faults+=("$n"); else other_faults+=("$n"); fi
+done
+if ((${#port_faults[@]})); then
+    exec 9>"$lock"
+    flock 9
+    held=1
+    for n in "${port_faults[@]}"; do judge "$n"; done
+    held=0
+    flock -u 9
+    exec 9>&-
+fi
+for n in "${other_faults[@]}"; do judge "$n"; done
+rm -f "${copies[@]}"
 trap - INT TERM
+
+for n in "${chosen[@]}"; do
+    i=$((n - 1))
+    echo "$n ${verdicts[$n]}  [${sets[$i]}] ${files[$i]}: ${whats[$i]} (${checks[$i]})"
+done
 
 # Leave the builds matching the sources again.
 declare -A rebuilt
