@@ -17,6 +17,8 @@ E2E_ROOT=$root
 source "$root/scripts/e2e-env.sh"
 # shellcheck source=wine-measure.sh
 source "$root/bench/wine-measure.sh"
+# shellcheck source=verdict.sh
+source "$root/bench/verdict.sh"
 
 idle_seconds=${BENCH_IDLE_SECONDS:-60}
 presses=${BENCH_PRESSES:-100}
@@ -37,7 +39,8 @@ baseline_exe="$win/bench/vantrel_baseline.exe"
 probe_exe="$win/tests/e2e/tools/probe.exe"
 INSPECT="$win/tests/e2e/tools/inspect.exe"
 native_bench="$root/build/native/bench/vantrel_bench"
-for f in "$vantrel_exe" "$baseline_exe" "$probe_exe" "$INSPECT" "$native_bench"; do
+polled_keys="$root/build/native/bench/vantrel_polled_keys"
+for f in "$vantrel_exe" "$baseline_exe" "$probe_exe" "$INSPECT" "$native_bench" "$polled_keys"; do
     [[ -f $f ]] || { echo "bench: missing $f after the build" >&2; exit 1; }
 done
 
@@ -169,7 +172,15 @@ for name in baseline vantrel; do
     "prepare_$name" "$work/$name/app"
     cp "$probe_exe" "$work/$name/app/probe.exe"
 done
-COMMAND[baseline]="'$work/baseline/app/vantrel_baseline.exe' 'F5=$(winepath_of "$work/baseline/app")\\probe.exe'"
+# The baseline polls exactly the keys Vantrel polls with these files, as
+# often: its start-up and timers, run natively on the same folder, say which.
+polls=$("$polled_keys" "$work/vantrel/app") || { echo "bench: cannot tell which keys Vantrel polls" >&2; exit 1; }
+baseline_polls=()
+while read -r ms keys; do
+    baseline_polls+=("'poll=$ms:${keys// /,}'")
+    echo "   Vantrel and the baseline poll every $ms ms: $keys"
+done <<<"$polls"
+COMMAND[baseline]="'$work/baseline/app/vantrel_baseline.exe' ${baseline_polls[*]} 'F5=$(winepath_of "$work/baseline/app")\\probe.exe'"
 COMMAND[vantrel]="'$work/vantrel/app/Vantrel.exe'"
 # The first process brings up the wineserver and the desktop, so that each
 # start below pays only for the program.
@@ -211,25 +222,20 @@ echo "   load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 # ---- Report ----
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'; }
-verdict() { if (($1)); then echo met; else echo MISSED; fi; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
 row() { printf '%-38s %15s %15s %9s  %s\n' "$@"; }
 
 vsize=$(stat -c %s "$vantrel_exe")
 bsize=$(stat -c %s "$baseline_exe")
-cpu_ok=$(awk -v a="${R[vantrel.cpu]}" -v b="${R[baseline.cpu]}" 'BEGIN { print (a <= 1.2 * b) }')
-mem_ok=$(awk -v a="${R[vantrel.hwm]}" -v b="${R[baseline.hwm]}" 'BEGIN { print (a <= 1.2 * b) }')
-size_ok=$((vsize < 1500000))
-p99_ok=$(awk -v a="${R[vantrel.p99]}" -v b="${R[baseline.p99]}" 'BEGIN { print (a - b <= 10) }')
 
 echo
 echo "== results (Wine: $(wine --version 2>/dev/null); $(nproc) cores; load average during the idle minute ${R[load0]} to ${R[load1]})"
 row "" Vantrel baseline ratio target
 row "idle CPU over $idle_seconds s (both at once)" "${R[vantrel.cpu]} ms" "${R[baseline.cpu]} ms" \
-    "$(ratio "${R[vantrel.cpu]}" "${R[baseline.cpu]}")" "<= 1.2x: $(verdict "$cpu_ok")"
+    "$(ratio "${R[vantrel.cpu]}" "${R[baseline.cpu]}")" "<= 1.2x: $(verdict 'a <= 1.2 * b' "${R[vantrel.cpu]:-}" "${R[baseline.cpu]:-}")"
 row "  wineserver, desktop, services (shared)" "${R[cpu_prefix]} ms" "" "" ""
 row "peak resident memory (VmHWM)" "$(mib "${R[vantrel.hwm]}")" "$(mib "${R[baseline.hwm]}")" \
-    "$(ratio "${R[vantrel.hwm]}" "${R[baseline.hwm]}")" "<= 1.2x: $(verdict "$mem_ok")"
+    "$(ratio "${R[vantrel.hwm]}" "${R[baseline.hwm]}")" "<= 1.2x: $(verdict 'a <= 1.2 * b' "${R[vantrel.hwm]:-}" "${R[baseline.hwm]:-}")"
 row "  the peak before the presses" "$(mib "${R[vantrel.idle_hwm]}")" "$(mib "${R[baseline.idle_hwm]}")" \
     "$(ratio "${R[vantrel.idle_hwm]}" "${R[baseline.idle_hwm]}")" ""
 row "start to tray icon (median of $starts)" "${R[vantrel.tray]} ms" "${R[baseline.tray]} ms" \
@@ -238,7 +244,7 @@ row "key down to launch, p50" "${R[vantrel.p50]} ms" "${R[baseline.p50]} ms" \
     "$(ratio "${R[vantrel.p50]}" "${R[baseline.p50]}")" ""
 row "key down to launch, p99" "${R[vantrel.p99]} ms" "${R[baseline.p99]} ms" \
     "$(awk -v a="${R[vantrel.p99]}" -v b="${R[baseline.p99]}" 'BEGIN { printf "%+.1f ms", a - b }')" \
-    "<= +10 ms: $(verdict "$p99_ok")"
+    "<= +10 ms: $(verdict 'a - b <= 10' "${R[vantrel.p99]:-}" "${R[baseline.p99]:-}")"
 row "  to the probe's wmain, p50 / p99" "${R[vantrel.main50]} / ${R[vantrel.main99]}" \
     "${R[baseline.main50]} / ${R[baseline.main99]}" "" ""
 row "  key down to ShellExecute, p50 / p99" "${R[vantrel.poll50]} / ${R[vantrel.poll99]}" \
@@ -246,7 +252,7 @@ row "  key down to ShellExecute, p50 / p99" "${R[vantrel.poll50]} / ${R[vantrel.
 row "  ShellExecute to created, p50 / p99" "${R[vantrel.spawn50]} / ${R[vantrel.spawn99]}" \
     "${R[baseline.spawn50]} / ${R[baseline.spawn99]}" "" ""
 row "  presses missed (of $presses)" "${R[vantrel.missed]}" "${R[baseline.missed]}" "" ""
-row "exe size" "$vsize B" "$bsize B" "" "< 1.5 MB: $(verdict "$size_ok")"
+row "exe size" "$vsize B" "$bsize B" "" "< 1.5 MB: $(verdict 'a < 1500000' "$vsize")"
 
 echo
 echo "== where the time and memory go"

@@ -1,200 +1,282 @@
 #!/usr/bin/env bash
-# Seeded faults: proof that the native unit tests notice a small slip in the
-# program. Each fault below is one literal replacement of old text by new
-# text in one file under src/. They are applied one at a time: the file is
-# changed, build/native's unit_tests is rebuilt and run, and the file is put
-# back. A fault is "caught" when the build's tests fail, and "SURVIVED" when
-# they all pass; a fault whose old text is not found exactly once is reported
-# as "STALE" (the code moved on: update the fault), one that does not build
-# as "NO BUILD". Every fault is expected to be caught.
+# Seeded faults: proof that the tests notice a small slip in the program.
+# Each fault is one literal replacement of old text by new text in one file
+# under src/, listed in scripts/faults/*.sh as
+#   fault FILE 'old' 'new' 'what goes wrong' [CHECK]
+# and applied one at a time: the file is changed, only what the check needs
+# is rebuilt and kept as a copy, and the file is put back; then each copy
+# is checked (the port's under one hold of the Wine lock). CHECK is one of
+#   unit                 build/native's unit_tests (the default)
+#   port:<gtest filter>  the Win32 port or shell test program that holds
+#                        those tests (build/win32/tests/port), under Wine
+#   e2e:<case>           one end-to-end case on a rebuilt Vantrel.exe
+# Sets: logic (faults/logic.sh), win32 (faults/win32.sh and every
+# faults/win32-*.sh). Before any fault, every check chosen runs once on the
+# sources as they are and must pass having run a test; a check that fails
+# there, or runs no test, cannot catch anything ("NO CHECK").
+# A fault is "caught" when its check reports a failure (or its program dies
+# without a result), "SURVIVED" when the check passes, "STALE" when the old
+# text is not found exactly once, "NO BUILD" when it does not compile.
+# Every fault is expected to be caught.
 #
-# Run by hand (it is not part of scripts/test.sh; it takes several minutes):
-#   bash scripts/mutants.sh            # every fault
-#   bash scripts/mutants.sh 3 17       # only faults 3 and 17
+# Run by hand (not part of scripts/test.sh; minutes per set):
+#   bash scripts/mutants.sh              # every set
+#   bash scripts/mutants.sh win32        # one set (logic, win32, win32-shell ...)
+#   bash scripts/mutants.sh 3 17         # faults by the numbers printed
+# Wine runs take /tmp/vantrel-wine.lock, one check at a time.
 # Exits non-zero unless every fault chosen was caught.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$root/build/native
+native=$root/build/native
+win=$root/build/win32
+lock=/tmp/vantrel-wine.lock
 
-files=() olds=() news=() whats=()
-fault() { files+=("$1"); olds+=("$2"); news+=("$3"); whats+=("$4"); }
+files=() olds=() news=() whats=() checks=() sets=()
+set_name=
+fault() {
+    files+=("$1"); olds+=("$2"); news+=("$3"); whats+=("$4"); checks+=("${5:-unit}"); sets+=("$set_name")
+}
+for list in "$root/scripts/faults/logic.sh" "$root/scripts/faults/win32.sh" "$root"/scripts/faults/win32-*.sh; do
+    [[ -f $list ]] || continue
+    set_name=$(basename "$list" .sh)
+    # shellcheck source=/dev/null
+    source "$list"
+done
 
-# Key table
-fault src/engine/KeyTable.cpp 'static_cast<KeyCode>(0x71 + (i - 1))' 'static_cast<KeyCode>(0x70 + (i - 1))' \
-      'key table: F2 is given the code of F1'
-fault src/engine/KeyTable.cpp 'TrimBlanks(entry.substr(5))' 'TrimBlanks(entry.substr(6))' \
-      'key table: the target starts one character late'
-fault src/engine/KeyTable.cpp 'TrimBlanks(entry.substr(0, 4))' 'TrimBlanks(entry.substr(0, 2))' \
-      'key table: the key name is cut to two characters'
-fault src/engine/KeyTable.cpp 'endsInDigit ? field : kNoKey' 'endsInDigit ? kNoKey : field' \
-      'key table: the chooser shows "无" for a key and the field for anything else'
-fault src/engine/KeyTable.cpp 'if (i) line += L'"','"';' 'if (i) line += L'"';'"';' \
-      'key table: entries are joined with ";"'
-# Key monitor
-fault src/engine/KeyMonitor.cpp 'slot < 6; ++slot' 'slot < 5; ++slot' \
-      'monitor: the start-page slot is never polled'
-fault src/engine/KeyMonitor.cpp 'port.AsyncKeyState(code) < 0' 'port.AsyncKeyState(code) <= 0' \
-      'monitor: a key that is up counts as down'
-fault src/engine/KeyMonitor.cpp 'port.AsyncKeyState(code) < 0' '(port.AsyncKeyState(code) & 1)' \
-      'monitor: reads "pressed since the last query" instead of "down now"'
-fault src/ui/main/Form1_Monitor.cpp $'    Timer1.SetEnabled(false);\n    Timer2.SetEnabled(true);' \
-      $'    Timer2.SetEnabled(true);' 'monitor: polling is not paused after an action'
-fault src/ui/main/Form1.h 'Timer Timer2{L"Timer2", 500};' 'Timer Timer2{L"Timer2", 50};' \
-      'monitor: the pause after an action lasts 50 ms'
-# System actions
-fault src/engine/SystemActions.cpp 'port.ExitWindows(kEwxShutdown);' 'port.ExitWindows(kEwxReboot);' \
-      'system actions: shut down restarts'
-fault src/engine/SystemActions.cpp 'L"set CDAudio door open"' 'L"set CDAudio door closed"' \
-      'system actions: open the CD door closes it'
-fault src/engine/SystemActions.cpp 'if (TrimBlanks(context.startPage).empty()) break;' '' \
-      'system actions: an empty start page is handed to the shell'
-# Save transaction and its journal
-fault src/engine/SaveTransaction.cpp 'for (std::size_t k = 0; k < done; ++k) {' 'for (std::size_t k = 1; k < done; ++k) {' \
-      'save: the first file is not put back after a later one fails'
-fault src/engine/SaveTransaction.cpp 'if (before.existed) {' 'if (!before.existed) {' \
-      'save: putting back restores what was absent and deletes what existed'
-fault src/engine/SaveTransaction.cpp '} else if (previous[i].existed) {' '} else if (true) {' \
-      'save: a missing file is deleted anyway'
-fault src/engine/SaveTransaction.cpp 'outcome.kind = SaveOutcome::Kind::Mixed;' 'outcome.kind = SaveOutcome::Kind::Unchanged;' \
-      'save: a file that could not be put back is not reported'
-fault src/engine/SaveTransaction.cpp $'                RemoveStaged(port, folder, names);\n                return Unchanged(change.path, staged.reason);' \
-      $'                return Unchanged(change.path, staged.reason);' \
-      'save: a staged copy is left behind when the disk is full'
-fault src/engine/SaveJournal.cpp 'if (journal && !CarryOut(port, folder, *journal).io.ok) return false;' \
-      'if (!journal) return false;' 'journal: the next start drops an interrupted save half-done'
-fault src/engine/SaveJournal.cpp 'if (!IsPlainName(name)) return std::nullopt;' '' \
-      'journal: a record may name a file outside its folder'
-fault src/ui/main/Form1_Load.cpp 'RunStep(port, L"start-up: Function.dll", [&] { LoadFunctionKeys(); });' \
-      'LoadFunctionKeys();' 'start-up: a step that throws ends the start'
-# Voice files and player
-fault src/engine/VoiceFiles.cpp 'text.substr(0, text.find(L'"'\\r'"'))' 'text.substr(0, text.find(L'"'\\n'"'))' \
-      'voice files: the first line ends at LF instead of CR'
-fault src/engine/VoiceFiles.cpp 'if (value > 2) return std::nullopt;' 'if (value > 3) return std::nullopt;' \
-      'voice files: a switch state of 3 is accepted'
-fault src/engine/VoiceFiles.cpp 'EndsInDigit(fields[i]) ? fields[i] : kUnknownVersion' 'EndsInDigit(fields[i]) ? kUnknownVersion : fields[i]' \
-      'voice files: version labels flipped'
-fault src/engine/VoiceKeys.cpp 'std::wstring(L"1234567890")' 'std::wstring(L"0123456789")' \
-      'voice player: 0 is polled before 1 to 9'
-fault src/engine/VoiceKeys.cpp 'wait == 0 ? kSndFilename | kSndAsync : kSndFilename' 'wait == 0 ? kSndFilename : kSndFilename | kSndAsync' \
-      'voice player: sounds play synchronously'
-# Editor
-fault src/ui/main/Form1_Editor.cpp 'if (keyCode == kUpArrow || keyCode == kDownArrow) keyCode = 0;' 'if (keyCode == kUpArrow) keyCode = 0;' \
-      'editor: the down arrow changes a chooser'
-fault src/ui/main/Form1_Editor.cpp 'key != kNoKey && j != index' 'key != kNoKey' \
-      'editor: a chooser clashes with itself'
-fault src/ui/main/Form1_Editor.cpp 'List1.AddItem(key + L"   " + file)' 'List1.AddItem(key + L"  " + file)' \
-      'editor: a new entry has two blanks after its key'
-fault src/ui/main/Form1_Editor.cpp "if (path.find(L',') != std::wstring::npos)" "if (path.find(L';') != std::wstring::npos)" \
-      'editor: a path with a comma is accepted'
-# Chrome
-fault src/ui/main/Form1_Chrome.cpp 'if (!button.Enabled()) return false;' 'if (button.Enabled()) return false;' \
-      'chrome: only disabled buttons react to hover'
-fault src/ui/main/Form1_Chrome.cpp 'b == &cmdgd || b == &ok1 || b == &cmdcancelt' 'b == &cmdgd || b == &ok1' \
-      'chrome: the exit button takes the right mouse button'
-fault src/ui/main/Form1_Chrome.cpp 'if (Check1.Value() == 1) cp.SetPicture(c4.GetPicture());' 'if (Check1.Value() == 1) cp.SetPicture(c3.GetPicture());' \
-      'chrome: the always-on-top box rests with the wrong picture'
-# Tray
-fault src/ui/tray/icon1.cpp 'if (mouseMessage != kWmRButtonDown) return;' 'if (mouseMessage != kWmRButtonUp) return;' \
-      'tray: the menu opens on the right button release'
-fault src/ui/tray/icon1.cpp 'if (Form* modal = app.ModalForm()) {' 'if (Form* modal = nullptr) {' \
-      'tray: the menu opens behind a modal dialog'
-fault src/ui/tray/icon1.cpp 'if (!app.Unload<Form1>()) return;' 'app.Unload<Form1>();' \
-      'tray: the menu says paused while the main window stays'
-fault src/ui/forms/Application.cpp 'unloading_.end(), &form) != unloading_.end()) return false;' 'unloading_.end(), &form) != unloading_.end()) return true;' \
-      'forms: a form whose unload is under way counts as gone'
-fault src/ui/main/Form1.cpp $'    Show();\n    port.RaiseWindow(hWnd());' '    Show();' \
-      'main window: F12 only shows it, a covered window stays covered'
-fault src/ui/main/Form1_Monitor.cpp $'        port.EarnForeground();\n        BringUp();' '        BringUp();' \
-      'monitor: F12 takes the foreground without earning it'
-fault src/ui/forms/Form.cpp 'if (control->Cancel() && control->Visible()' 'if (!control->Cancel() && control->Visible()' \
-      'forms: Esc clicks the first control that is not the cancelling choice'
-fault src/ui/tray/icon1.cpp 'goonlook1.SetEnabled(!monitoring);' 'goonlook1.SetEnabled(monitoring);' \
-      'tray: resume is enabled while monitoring'
-fault src/ui/tray/icon1.cpp $'app.Unload<icon1>();\n    app.GetPort().EndProcess();' $'app.GetPort().EndProcess();\n    app.Unload<icon1>();' \
-      'tray: the process ends before the icon goes'
-fault src/ui/tray/endset01.cpp 'if (Form1* main = app.Find<Form1>()) main->Hide();' '' \
-      'tray: closing the window leaves it shown'
-# Options (个性化设置) and the kept pair
-fault src/ui/main/Form1_Monitor.cpp 'if (options_.On(Option::FullScreenPause) && IsFullScreen(port.ForegroundWindowFacts())) return;' '' \
-      'options: a full-screen program in front does not keep its keys'
-fault src/ui/main/Form1_Monitor.cpp $'    const TickDecision decision = PollKeys(port, table_, heldKeys_);\n    if (decision.kind == TickDecision::Kind::Nothing) return;' $'    const bool fullScreen = IsFullScreen(port.ForegroundWindowFacts());\n    const TickDecision decision = PollKeys(port, table_, heldKeys_);\n    if (decision.kind == TickDecision::Kind::Nothing || fullScreen) return;' \
-      'options: the window in front is looked at on every tick'
-fault src/ui/main/Form1_Monitor.cpp 'for (KeyCode code : KeysActing(decision, table_)) heldKeys_.push_back(code);' ';' \
-      'options: a held key fires again with one launch per press on'
-fault src/engine/FullScreen.cpp 'w.bottom >= m.bottom' 'w.bottom >= m.bottom - 40' \
-      'full screen: covering the work area is taken for full screen'
-fault src/engine/Options.cpp 'if (named[i] || (line' 'if ((line' \
-      'options: a repeated name overrides the first'
-fault src/ui/main/Form1_Table.cpp '    KeepCurrentPair(port, port.ProgramFolder(), changes);' '' \
-      'restore: a save does not keep the pair it replaced'
-fault src/engine/PreviousPair.cpp 'return presence && (presence->function || presence->custom);' 'return presence.has_value();' \
-      'restore: a first start (neither file) can be brought back'
-fault src/ui/main/Form1_Load.cpp '        std::vector<std::wstring> names = PairFileNames();' '        std::vector<std::wstring> names{L"Function.dll", L"Custom.dll"};' \
-      'restore: a restore cut short is not finished at the next start'
-# Countdown before a shut-down, and switching to an open program
-fault src/ui/main/frmCountdown.cpp '    if (--left_ <= 0) return GoAhead();' '    if (--left_ < 0) return GoAhead();' \
-      'countdown: the shut-down comes a second late'
-fault src/ui/main/frmCountdown.cpp '    else if (keyReleased_) Command1_Click();' '    else Command1_Click();' \
-      'countdown: the press that began it calls it off'
-fault src/ui/main/Form1_Monitor.cpp 'if (frmCountdown* countdown = app.Find<frmCountdown>()) return countdown->WatchKeys();' '' \
-      'countdown: keys act as ever while it runs'
-fault src/ui/main/Form1_Monitor.cpp 'if (switchToRunning && IsProgramPath(target))' 'if (switchToRunning)' \
-      'switch: a document already open is not opened again'
-# Voice window
-fault src/ui/voice/Form4.cpp 'port.WriteLine(switchPath, L"1")' 'port.WriteLine(switchPath, L"1 ")' \
-      'voice window: set1.dll is written with a trailing blank'
-fault src/ui/voice/Form4.cpp 'if (Check1.Value() == 1) ShowVersionPanel(true);' 'if (Check1.Value() == 2) ShowVersionPanel(true);' \
-      'voice window: checking the box does not show the versions'
-fault src/ui/voice/Form4.h 'Timer Timer1{L"Timer1", 55};' 'Timer Timer1{L"Timer1", 50};' \
-      'voice window: the key poll runs every 50 ms'
-# Settings
-fault src/ui/settings/Form2.cpp 'ShowChoice(StartsAtLogOn(port));' 'ShowChoice(!StartsAtLogOn(port));' \
-      'settings: the start-at-log-on choice shows the opposite'
-fault src/ui/settings/StartAtLogOn.cpp $'    if (GetRegString(port, RegRoot::LocalMachine, kRunKey, kRunValue) == command) return true;\n' '' \
-      'settings: the per-user entry is written even when the per-machine one took'
-fault src/system/Registry.cpp 'if (!value || value->type != kRegSz) return {};' 'if (!value) return {};' \
-      'registry: a value of another type is read as text'
-
-chosen=("$@")
+chosen=()
+for arg in "$@"; do
+    if [[ $arg =~ ^[0-9]+$ ]]; then
+        ((arg >= 1 && arg <= ${#files[@]})) || { echo "no fault $arg (1 to ${#files[@]})" >&2; exit 2; }
+        chosen+=("$arg")
+        continue
+    fi
+    found=0
+    for i in "${!files[@]}"; do
+        [[ ${sets[$i]} == "$arg" || ${sets[$i]} == "$arg"-* ]] && { chosen+=($((i + 1))); found=1; }
+    done
+    ((found)) || { echo "no set \"$arg\" (sets: $(printf '%s\n' "${sets[@]}" | sort -u | tr '\n' ' '))" >&2; exit 2; }
+done
 ((${#chosen[@]})) || chosen=($(seq 1 ${#files[@]}))
 
-if ! cmake --build "$build" --target unit_tests >/dev/null 2>&1 || ! "$build/tests/unit_tests" --gtest_brief=1 >/dev/null 2>&1; then
-  echo "The unit tests must build and pass before faults are seeded." >&2
-  exit 2
-fi
+# ---- Checks ----
 
+# The port test program that defines the tests a filter names: the suite
+# (before the first '.') is looked up in tests/port, and the file found in
+# the CMake list of one of the two programs.
+port_program() {
+    local suite=${1%%.*} file
+    suite=${suite%%\**}
+    file=$(grep -lE "^TEST(_F)?\($suite," "$root"/tests/port/*.cpp | head -n1)
+    [[ -n $file ]] || file=$(grep -lE "^TEST(_F)?\($suite[A-Za-z0-9_]*," "$root"/tests/port/*.cpp | head -n1)
+    [[ -n $file ]] || return 1
+    awk -v f="$(basename "$file")" '
+        /add_executable\(/ { target = $0; sub(/.*add_executable\(/, "", target); sub(/[ )].*/, "", target) }
+        $1 == f && target != "" { print target; exit }' "$root/tests/port/CMakeLists.txt"
+}
+
+# Builds what CHECK needs: quiet, non-zero when it does not build.
+build_for() {
+    local check=$1 target
+    case $check in
+    unit) cmake --build "$native" --target unit_tests >/dev/null 2>&1 ;;
+    port:*) target=$(port_program "${check#port:}") || return 1
+            cmake --build "$win" --target "$target" >/dev/null 2>&1 ;;
+    e2e:*) cmake --build "$win" --target Vantrel >/dev/null 2>&1 ;;
+    *) return 1 ;;
+    esac
+}
+
+# The lock for one Wine run, unless the runner holds it already.
+held=0
+wine_lock() { if ((held)); then "$@" 9>&-; else flock "$lock" "$@"; fi; }
+
+# Runs port test program $1 (or the copy $3) with gtest filter $2 under Wine.
+run_port() {
+    local exe=${3:-$win/tests/port/$1.exe}
+    if [[ $1 == vantrel_shell_tests ]]; then
+        SHELL_TEST_TIMEOUT=120 wine_lock bash "$root/tests/port/run-with-display.sh" "$exe" --gtest_filter="$2"
+    else
+        wine_lock timeout 120 bash "$root/scripts/wine-run.sh" "$exe" --gtest_filter="$2"
+    fi
+}
+
+# The program CHECK runs, as built.
+artefact() {
+    case $1 in
+    unit) echo "$native/tests/unit_tests" ;;
+    port:*) echo "$win/tests/port/$(port_program "${1#port:}").exe" ;;
+    e2e:*) echo "$win/src/app/Vantrel.exe" ;;
+    esac
+}
+
+# How the tests gtest filter $1 names fared in the test output in file $2.
+judge_in_run() {
+    local name pattern patterns matched=0 failed=0
+    grep -q '^\[==========\] .* ran\.' "$2" || { echo "ran nothing (the test program ended early)"; return; }
+    IFS=: read -ra patterns <<<"$1"
+    while read -r name; do
+        for pattern in "${patterns[@]}"; do
+            # shellcheck disable=SC2053  # a glob, as gtest's filter
+            [[ $name == $pattern ]] || continue
+            matched=$((matched + 1))
+            grep -qF "[  FAILED  ] $name (" "$2" && failed=1
+            break
+        done
+    done < <(tr -d '\r' <"$2" | sed -n 's/^\[ RUN      \] //p')
+    if ((failed)); then echo failed; elif ((matched)); then echo passed; else echo "ran nothing (no test matches)"; fi
+}
+
+# Runs CHECK on its program as built (or the copy $2); prints "failed",
+# "passed" or "ran nothing" (with why).
+run_check() {
+    local check=$1 exe=${2:-} out rc
+    out=$(mktemp)
+    case $check in
+    unit)
+        timeout 300 "${exe:-$native/tests/unit_tests}" --gtest_brief=1 >"$out" 2>&1; rc=$? ;;
+    port:*)
+        run_port "$(port_program "${check#port:}")" "${check#port:}" "$exe" >"$out" 2>&1; rc=$? ;;
+    e2e:*)
+        E2E_ONLY=${check#e2e:} wine_lock timeout 600 bash "$root/tests/e2e/run.sh" ${exe:+"$exe"} >"$out" 2>&1; rc=$? ;;
+    esac
+    case $check in
+    e2e:*)
+        if grep -q "^FAIL ${check#e2e:}" "$out"; then echo failed
+        elif ((rc == 0)) && grep -q "^PASS ${check#e2e:}$" "$out"; then echo passed
+        else echo "ran nothing (exit $rc: $(tail -n1 "$out"))"; fi ;;
+    *)
+        if grep -q '^\[  FAILED  \]' "$out"; then echo failed
+        elif ((rc == 0)) && grep -qE '^\[  PASSED  \] [1-9][0-9]* test' "$out"; then echo passed
+        elif grep -qE '^\[  PASSED  \] 0 tests' "$out"; then echo "ran nothing (no test matches)"
+        elif ((rc != 0)) && grep -q '^\[ RUN      \]' "$out"; then echo "failed"  # died inside a test
+        else echo "ran nothing (exit $rc: $(tail -n1 "$out"))"; fi ;;
+    esac
+    rm -f "$out"
+}
+
+# Every check chosen, once, on the sources as they are. The port checks run
+# as one test run per program (the union of their filters), each judged by
+# the tests its own filter names in that run.
+declare -A check_state filters_of reported
+for n in "${chosen[@]}"; do
+    check=${checks[$((n - 1))]}
+    [[ $check == port:* && -z ${check_state[$check]:-} ]] || continue
+    if ! program=$(port_program "${check#port:}"); then
+        check_state[$check]="ran nothing (no test program holds such tests)"
+        continue
+    fi
+    check_state[$check]=pending
+    filters_of[$program]+="${filters_of[$program]:+:}${check#port:}"
+done
+for program in "${!filters_of[@]}"; do
+    out=$(mktemp)
+    cmake --build "$win" --target "$program" >/dev/null 2>&1 && run_port "$program" "${filters_of[$program]}" >"$out" 2>&1
+    for check in "${!check_state[@]}"; do
+        [[ ${check_state[$check]} == pending && $(port_program "${check#port:}") == "$program" ]] || continue
+        check_state[$check]=$(judge_in_run "${check#port:}" "$out")
+    done
+    rm -f "$out"
+done
+for n in "${chosen[@]}"; do
+    check=${checks[$((n - 1))]}
+    if [[ -z ${check_state[$check]:-} ]]; then
+        if build_for "$check"; then check_state[$check]=$(run_check "$check"); else check_state[$check]="does not build"; fi
+    fi
+    [[ ${check_state[$check]} == passed || -n ${reported[$check]:-} ]] && continue
+    reported[$check]=1
+    echo "check $check on the sources as they are: ${check_state[$check]}" >&2
+done
+
+# ---- Faults ----
+
+# Each fault is built first, one at a time, and its program kept as a copy
+# beside the original; then the copies are checked, the port's under one
+# hold of the Wine lock (each run is a few seconds), each end-to-end case
+# under a hold of its own.
 backup=$(mktemp)
 current=""
+copies=()
 restore() { [[ -n $current ]] && cp "$backup" "$root/$current" && current=""; }
-trap 'restore; rm -f "$backup"; exit 130' INT TERM
+trap 'restore; rm -f "$backup" "${copies[@]}"; exit 130' INT TERM
 
-caught=0 survived=0 stale=0 broken=0
+declare -A caught survived stale broken unchecked verdicts copy_of
+count() { local -n tally=$1; tally[$2]=$((${tally[$2]:-0} + 1)); }
 for n in "${chosen[@]}"; do
-  i=$((n - 1))
-  file=${files[$i]} old=${olds[$i]} new=${news[$i]}
-  IFS= read -r -d '' text <"$root/$file"
-  rest=${text#*"$old"}
-  if [[ $rest == "$text" || $rest == *"$old"* ]]; then
-    echo "$n STALE     $file: ${whats[$i]} (old text not found exactly once)"
-    stale=$((stale + 1))
-    continue
-  fi
-  cp "$root/$file" "$backup"
-  current=$file
-  printf '%s' "${text%%"$old"*}$new$rest" >"$root/$file"
-  if ! cmake --build "$build" --target unit_tests >/dev/null 2>&1; then
-    verdict="NO BUILD"; broken=$((broken + 1))
-  elif timeout 300 "$build/tests/unit_tests" --gtest_brief=1 >/dev/null 2>&1; then
-    verdict="SURVIVED"; survived=$((survived + 1))
-  else
-    verdict="caught"; caught=$((caught + 1))
-  fi
-  restore
-  echo "$n $verdict  $file: ${whats[$i]}"
+    i=$((n - 1))
+    file=${files[$i]} old=${olds[$i]} new=${news[$i]} check=${checks[$i]} set=${sets[$i]}
+    IFS= read -r -d '' text <"$root/$file"
+    rest=${text#*"$old"}
+    if [[ $rest == "$text" || $rest == *"$old"* ]]; then
+        verdicts[$n]="STALE    (old text not found exactly once)"; count stale "$set"
+        continue
+    fi
+    if [[ ${check_state[$check]} != passed ]]; then
+        verdicts[$n]="NO CHECK (${check_state[$check]})"; count unchecked "$set"
+        continue
+    fi
+    cp "$root/$file" "$backup"
+    current=$file
+    printf '%s' "${text%%"$old"*}$new$rest" >"$root/$file"
+    if build_for "$check"; then
+        built=$(artefact "$check")
+        copy="$built.fault$n"
+        [[ $built == *.exe ]] && copy="${built%.exe}.fault$n.exe"
+        cp "$built" "$copy" && copies+=("$copy") && copy_of[$n]=$copy
+    else
+        verdicts[$n]="NO BUILD"; count broken "$set"
+    fi
+    restore
 done
 rm -f "$backup"
+
+judge() {
+    local n=$1 result set=${sets[$(($1 - 1))]}
+    result=$(run_check "${checks[$(($1 - 1))]}" "${copy_of[$1]}")
+    case $result in
+    failed) verdicts[$n]="caught"; count caught "$set" ;;
+    passed) verdicts[$n]="SURVIVED"; count survived "$set" ;;
+    *) verdicts[$n]="NO CHECK (under the fault it $result)"; count unchecked "$set" ;;
+    esac
+    echo "  fault $n: ${verdicts[$n]}" >&2
+}
+port_faults=() other_faults=()
+for n in "${chosen[@]}"; do
+    [[ -n ${copy_of[$n]:-} ]] || continue
+    if [[ ${checks[$((n - 1))]} == port:* ]]; then port_faults+=("$n"); else other_faults+=("$n"); fi
+done
+if ((${#port_faults[@]})); then
+    exec 9>"$lock"
+    flock 9
+    held=1
+    for n in "${port_faults[@]}"; do judge "$n"; done
+    held=0
+    flock -u 9
+    exec 9>&-
+fi
+for n in "${other_faults[@]}"; do judge "$n"; done
+rm -f "${copies[@]}"
 trap - INT TERM
-# Leave the build matching the sources again.
-cmake --build "$build" --target unit_tests >/dev/null 2>&1
-echo "$caught caught, $survived survived$( ((stale)) && echo ", $stale stale")$( ((broken)) && echo ", $broken did not build")"
-((survived == 0 && stale == 0 && broken == 0))
+
+for n in "${chosen[@]}"; do
+    i=$((n - 1))
+    echo "$n ${verdicts[$n]}  [${sets[$i]}] ${files[$i]}: ${whats[$i]} (${checks[$i]})"
+done
+
+# Leave the builds matching the sources again.
+declare -A rebuilt
+for n in "${chosen[@]}"; do
+    check=${checks[$((n - 1))]}
+    key=${check%%:*}
+    [[ $key == port ]] && key=$(port_program "${check#port:}")
+    [[ -n ${rebuilt[$key]:-} ]] && continue
+    rebuilt[$key]=1
+    build_for "$check" || echo "the build for $check fails on the restored sources" >&2
+done
+
+bad=0
+for set in $(for n in "${chosen[@]}"; do echo "${sets[$((n - 1))]}"; done | awk '!seen[$0]++'); do
+    echo "$set: ${caught[$set]:-0} caught, ${survived[$set]:-0} survived, ${stale[$set]:-0} stale," \
+         "${broken[$set]:-0} did not build, ${unchecked[$set]:-0} without a working check"
+    bad=$((bad + ${survived[$set]:-0} + ${stale[$set]:-0} + ${broken[$set]:-0} + ${unchecked[$set]:-0}))
+done
+((bad == 0))
