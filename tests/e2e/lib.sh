@@ -16,12 +16,33 @@ fail() {
     return 1
 }
 
+# A tool that a count or a check read from failed. The case fails with this
+# reason whatever its caller makes of the empty answer (run.sh reads the
+# file after the case), so a failed tool never reads as 0 or as "absent".
+tool_error() {
+    printf '%s\n' "$*" >>"$TOOL_ERRORS"
+    return 1
+}
+
+# A fault this machine cannot stage (no mount, no immutable flag). Run as
+# root, as CI runs, every fault can be staged, so the case fails; elsewhere
+# the part is reported SKIPPED and counted in the summary.
+cannot_stage() {
+    if ((EUID == 0)); then
+        fail "cannot stage as root: $*"
+        return 1
+    fi
+    echo "SKIPPED $CASE_NAME: $*"
+    SKIPPED=$((SKIPPED + 1))
+}
+
 e2e_case_setup() {
     CASE_NAME=$1
     PREFIX="$E2E_DIR/prefixes/$CASE_NAME"
     APP="$E2E_DIR/work/$CASE_NAME/app"
     rm -rf "$E2E_DIR/work/$CASE_NAME"
     mkdir -p "$APP"
+    TOOL_ERRORS="$E2E_DIR/work/$CASE_NAME/tool-errors"
     APP_WIN=$(winepath_of "$APP")
     cp "$VANTREL_EXE" "$APP/Vantrel.exe"
     rm -f "$SHOTS/$CASE_NAME"*.png
@@ -76,9 +97,18 @@ start_vantrel() {
     start_in_prefix "$APP/Vantrel.exe"
 }
 
-# Number of running processes of executable $1 in the prefix.
+# Number of running processes of executable $1 in the prefix (the inspector
+# exits 1, silent, when none runs).
 process_count() {
-    insp procs "$1" | grep -c . || true
+    local out status=0
+    out=$(insp procs "$1") || status=$?
+    if ((status == 0)) && [[ -n $out ]]; then
+        grep -c '^pid=' <<<"$out"
+    elif ((status == 1)) && [[ -z $out ]]; then
+        echo 0
+    else
+        tool_error "inspect procs $1 failed (exit $status)"
+    fi
 }
 
 # Waits up to $3 seconds until process_count of $1 equals $2.
@@ -89,6 +119,13 @@ wait_process_count() {
         sleep 0.3
     done
     return 1
+}
+
+# Number of visible top-level windows.
+visible_window_count() {
+    local out
+    out=$(insp list) || { tool_error "inspect list failed"; return 1; }
+    grep -c 'visible=1' <<<"$out"
 }
 
 vantrel_count() {
@@ -106,8 +143,11 @@ write_gbk_line() {
 
 # Number of lines in a file (0 if it does not exist).
 line_count() {
-    [[ -f "$1" ]] || { echo 0; return; }
-    grep -c . "$1" || true
+    [[ -e "$1" ]] || { echo 0; return; }
+    local n status=0
+    n=$(grep -c . "$1") || status=$?
+    ((status <= 1)) || { tool_error "cannot read $1"; return 1; }
+    echo "$n"
 }
 
 # Waits up to $3 seconds until file $1 has at least $2 lines.
@@ -128,6 +168,22 @@ field() {
 # Puts probe.exe into the program folder as $1 (default probe.exe).
 install_probe() {
     cp "$PROBE" "$APP/${1:-probe.exe}"
+}
+
+# Checks line $2 of probe log $1: probe $3 was started in the program folder
+# and asked to show its window normally (SW_SHOWNORMAL), so a launch opened
+# minimised or hidden fails.
+launched_as_asked() {
+    local line cwd bare show
+    line=$(sed -n "${2}p" "$1" | tr -d '\r')
+    [[ -n $line ]] || fail "launch $2 of $3 is not in $(basename "$1")" || return
+    [[ $(field "$line" cmd) == *"\\$3"* ]] || fail "launch $2 started something else: $line" || return
+    cwd=$(field "$line" cwd)
+    bare=${cwd%\\}
+    [[ ${bare,,} == "${APP_WIN,,}" ]] ||
+        fail "$3 ran in '$cwd', expected '$APP_WIN'" || return
+    show=$(field "$line" show)
+    [[ $show == "1 normal" ]] || fail "$3 was started with show state '$show', expected 1 normal (SW_SHOWNORMAL)" || return
 }
 
 # Windows path of a file in the program folder.
@@ -153,9 +209,11 @@ tray_row() {
 
 # Icons of the program in the notification area: runs of such columns.
 tray_icon_count() {
-    tray_row |
-        awk 'NR > 1 { dark = $0 !~ /#FFFFFF/; if (dark && !inRun) runs++; inRun = dark }
-             END { print runs + 0 }'
+    local row
+    row=$(tray_row) && (($(wc -l <<<"$row") == 301)) ||
+        { tool_error "cannot read the notification area from the screen"; return 1; }
+    awk 'NR > 1 { dark = $0 !~ /#FFFFFF/; if (dark && !inRun) runs++; inRun = dark }
+         END { print runs + 0 }' <<<"$row"
 }
 
 # ---- The main window's controls, found by class, text and place ----
@@ -205,17 +263,34 @@ chooser_line() {
     esac
 }
 
-# Moves the pointer to x y (with a step first, so Wine notices) and clicks.
+# Moves the pointer to x y (with a step first, so Wine notices) and clicks
+# button $4 (default 1, the left one), once the inspector says the click
+# reaches the intended window $3:
+# "hwnd=H" (the control H or a window inside it) or "class=C" (a window of
+# that class, e.g. class=#32768 for an open menu); without $3, any window
+# of the program's. A click that would land elsewhere (the desktop, another
+# program, another control) fails instead.
 click_at() {
-    xdotool mousemove $(($1 - 3)) $(($2 - 3)) sleep 0.1 mousemove "$1" "$2" sleep 0.2 click 1
+    local x=$1 y=$2 want=${3:-} under
+    xdotool mousemove $((x - 3)) $((y - 3)) sleep 0.1 mousemove "$x" "$y" sleep 0.2
+    under=$(insp at "$x" "$y") || { tool_error "inspect at $x $y failed"; return 1; }
+    case $want in
+    hwnd=?*) [[ ,$(field "$under" chain), == *",${want#hwnd=},"* ]] ;;
+    class=?*) [[ $(field "$under" class) == "${want#class=}" ]] ;;
+    "") want="a window of Vantrel.exe"
+        [[ $(field "$under" pid) == "$(field "$(insp procs Vantrel.exe)" pid)" ]] ;;
+    *) false ;;
+    esac || fail "a click at $x,$y meant for $want would reach $(tr '\t' ' ' <<<"$under")" || return
+    xdotool click "${4:-1}"
     sleep 0.3
 }
 
 # Clicks the middle of a control given as an inspector line.
 click_control() {
     local x y
+    [[ -n $(field "$1" hwnd) ]] || fail "no control to click: '$1'" || return
     read -r x y <<<"$(rect_centre "$(field "$1" rect)")"
-    click_at "$x" "$y"
+    click_at "$x" "$y" "hwnd=$(field "$1" hwnd)"
 }
 
 # Picks item $2 (0 = "无", 1 = "F2", ...) of chooser $1 with the mouse:
@@ -224,14 +299,14 @@ pick_with_mouse() {
     local line l t r b
     line=$(chooser_line "$1")
     IFS=, read -r l t r b <<<"$(field "$line" rect)"
-    click_at $((r - 8)) $((t + 10))
+    click_at $((r - 8)) $((t + 10)) "hwnd=$(field "$line" hwnd)" || return
     local list
     list=$(insp list | awk -F'\t' '$0 ~ /class=ComboLBox/ && $0 ~ /visible=1/ { print; exit }')
     [[ -n $list ]] || return 1
     local ll lt lr lb
     IFS=, read -r ll lt lr lb <<<"$(field "$list" rect)"
     local item=$(((lb - lt - 2) / 11))
-    click_at $(((ll + lr) / 2)) $((lt + 1 + item * $2 + item / 2))
+    click_at $(((ll + lr) / 2)) $((lt + 1 + item * $2 + item / 2)) "hwnd=$(field "$list" hwnd)"
 }
 
 # The text a chooser shows.

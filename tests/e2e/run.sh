@@ -6,8 +6,10 @@
 #   tests/e2e/run.sh [path/to/Vantrel.exe] [folder with probe.exe and inspect.exe]
 #
 # Build first (MinGW cross build, targets Vantrel, e2e_probe, e2e_inspect).
-# E2E_ONLY=<case> runs a single case.
-# Prints "PASS name" / "FAIL name: reason" per case, then "N passed, M failed".
+# E2E_ONLY="<case> ..." runs only those cases.
+# Prints "PASS name" / "FAIL name: reason" per case, "SKIPPED name: what" per
+# fault this machine cannot stage (a failure when run as root), then
+# "N passed, M failed, K skipped".
 set -uo pipefail
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -25,7 +27,7 @@ WINDOW_TOOL="$TOOLS/window.exe"
 for f in "$VANTREL_EXE" "$INSPECT" "$PROBE" "$TRAY_TOOL" "$HOLD_TOOL" "$WINDOW_TOOL"; do
     if [[ ! -f "$f" ]]; then
         echo "e2e: missing ${f:-Vantrel.exe}; build the win32 targets first" >&2
-        echo "0 passed, 1 failed"
+        echo "0 passed, 1 failed, 0 skipped"
         exit 2
     fi
 done
@@ -43,9 +45,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-e2e_locale || { echo "0 passed, 1 failed"; exit 2; }
-e2e_start_xvfb 70 || { echo "0 passed, 1 failed"; exit 2; }
-e2e_make_prefix "$TEMPLATE" || { echo "0 passed, 1 failed"; exit 2; }
+e2e_locale || { echo "0 passed, 1 failed, 0 skipped"; exit 2; }
+e2e_start_xvfb 70 || { echo "0 passed, 1 failed, 0 skipped"; exit 2; }
+e2e_make_prefix "$TEMPLATE" || { echo "0 passed, 1 failed, 0 skipped"; exit 2; }
 
 for case_file in "$HERE"/cases/*.sh; do
     # shellcheck source=/dev/null
@@ -54,11 +56,14 @@ done
 
 PASSED=0
 FAILED=0
+SKIPPED=0
 for name in "${E2E_CASES[@]}"; do
-    # E2E_ONLY=name runs one case.
-    [[ -n "${E2E_ONLY:-}" && "$name" != "$E2E_ONLY" ]] && continue
+    # E2E_ONLY="name ..." runs only those cases.
+    [[ -n "${E2E_ONLY:-}" && " $E2E_ONLY " != *" $name "* ]] && continue
     FAIL_REASON=
-    if e2e_case_setup "$name" && "case_$name" && [[ -z "$FAIL_REASON" ]]; then
+    TOOL_ERRORS=/dev/null
+    if e2e_case_setup "$name" && "case_$name" && [[ -z "$FAIL_REASON" ]] &&
+        { [[ ! -s $TOOL_ERRORS ]] || fail "a tool failed: $(head -n1 "$TOOL_ERRORS")"; }; then
         echo "PASS $name"
         PASSED=$((PASSED + 1))
     else
@@ -69,5 +74,5 @@ for name in "${E2E_CASES[@]}"; do
     e2e_case_teardown
 done
 
-echo "$PASSED passed, $FAILED failed"
+echo "$PASSED passed, $FAILED failed, $SKIPPED skipped"
 ((FAILED == 0))

@@ -1,5 +1,7 @@
 #include "Figures.h"
 
+#include "OwnHeap.h"
+
 #include <commctrl.h>
 #include <psapi.h>
 #include <winternl.h>
@@ -193,6 +195,7 @@ Figures Measure() {
                              sizeof memory))
         f.privateUsage = memory.PrivateUsage;
     f.privateBytes = CommittedPrivateBytes();
+    f.ownHeapBytes = OwnHeapBytes();
     f.heapBytes = HeapBytesInUse();
     return f;
 }

@@ -30,8 +30,10 @@ struct Figures {
     // committed private memory (VirtualQuery).
     std::size_t privateUsage = 0;
     std::size_t privateBytes = 0;
-    // Bytes of the heap blocks in use (HeapWalk), headers left out.
+    // Bytes of the heap blocks in use (HeapWalk), headers left out, and
+    // of those the program's own (OwnHeap.h).
     std::size_t heapBytes = 0;
+    std::size_t ownHeapBytes = 0;
     // Icons the notification area holds for this process's windows, and
     // this process's tray windows (class VantrelTray).
     long trayIcons = 0;

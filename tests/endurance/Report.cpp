@@ -25,24 +25,35 @@ std::size_t Report::Add(std::wstring stage, int cycles, int saves, const Figures
     return rows_.size() - 1;
 }
 
+std::vector<Report::Phase> Report::Phases() const {
+    std::vector<Phase> phases;
+    for (std::size_t i = baseline_ + 1; i < rows_.size(); ++i) {
+        if (phases.empty() || rows_[i].stage != rows_[i - 1].stage)
+            phases.push_back({i - 1, i, i});
+        else
+            phases.back().last = i;
+    }
+    return phases;
+}
+
 std::size_t Report::SystemBytesSinceBaseline(const Row& row) const {
     const long statics = row.staticsDestroyed - rows_[baseline_].staticsDestroyed;
     return statics > 0 ? staticLeakBytes_ * static_cast<std::size_t>(statics) : 0;
 }
 
 void Report::Print() const {
-    std::wprintf(L"%-13ls %6ls %5ls | %6ls %7ls | %5ls %7ls %5ls %5ls %5ls | %11ls %11ls %11ls | "
+    std::wprintf(L"%-13ls %6ls %5ls | %6ls %7ls | %5ls %7ls %5ls %5ls %5ls | %11ls %11ls %11ls %9ls | "
                  L"%4ls %5ls\n",
                  L"stage", L"cycles", L"saves", L"GR_GDI", L"GR_USER", L"GDI", L"windows",
-                 L"menus", L"icons", L"USER", L"PrivUsage", L"private B", L"heap B", L"tray",
-                 L"trayw");
+                 L"menus", L"icons", L"USER", L"PrivUsage", L"private B", L"heap B", L"own B",
+                 L"tray", L"trayw");
     for (const Row& r : rows_) {
         const Figures& f = r.figures;
-        std::wprintf(L"%-13ls %6d %5d | %6ls %7ls | %5ld %7ld %5ld %5ld %5ld | %11zu %11zu %11zu | "
+        std::wprintf(L"%-13ls %6d %5d | %6ls %7ls | %5ld %7ld %5ld %5ld %5ld | %11zu %11zu %11zu %9zu | "
                      L"%4ld %5ld\n",
                      r.stage.c_str(), r.cycles, r.saves, ApiFigure(f.gdiApi).c_str(),
                      ApiFigure(f.userApi).c_str(), f.gdiObjects, f.windows, f.menus, f.icons,
-                     f.UserObjects(), f.privateUsage, f.privateBytes, f.heapBytes,
+                     f.UserObjects(), f.privateUsage, f.privateBytes, f.heapBytes, f.ownHeapBytes,
                      f.trayIcons, f.trayWindows);
     }
     if (baseline_ < rows_.size() && !rows_.empty()) {
@@ -61,6 +72,19 @@ void Report::Print() const {
                      kPrivateSlackBytes,
                      static_cast<long long>(e.heapBytes) - static_cast<long long>(b.heapBytes),
                      kHeapSlackBytes);
+        for (const Phase& phase : Phases()) {
+            const Row& from = rows_[phase.from];
+            const Row& to = rows_[phase.last];
+            const long long own = static_cast<long long>(to.figures.ownHeapBytes) -
+                                  static_cast<long long>(from.figures.ownHeapBytes);
+            const long long heap = static_cast<long long>(to.figures.heapBytes) -
+                                   static_cast<long long>(from.figures.heapBytes);
+            const long steps = (to.cycles - from.cycles) + (to.saves - from.saves);
+            std::wprintf(L"phase %-13ls %5ld steps: heap %+lld bytes = program's own %+lld (bound %zu) "
+                         L"+ host library's %+lld (%+lld per step)\n",
+                         to.stage.c_str(), steps, heap, own, kOwnHeapSlackBytes, heap - own,
+                         steps > 0 ? (heap - own) / steps : 0);
+        }
     }
     std::fflush(stdout);
 }
@@ -93,6 +117,17 @@ std::vector<std::wstring> Report::Failures() const {
         if (f.heapBytes > b.heapBytes + kHeapSlackBytes + system)
             failures.push_back(at + GrownBytes(L"heap bytes", f.heapBytes, b.heapBytes,
                                                kHeapSlackBytes + system));
+    }
+    for (const Phase& phase : Phases()) {
+        const std::size_t from = rows_[phase.from].figures.ownHeapBytes;
+        for (std::size_t i = phase.first; i <= phase.last; ++i) {
+            const Row& r = rows_[i];
+            if (r.figures.ownHeapBytes > from + kOwnHeapSlackBytes)
+                failures.push_back(r.stage + L" (" + std::to_wstring(r.cycles) + L" cycles, " +
+                                   std::to_wstring(r.saves) + L" saves): " +
+                                   GrownBytes(L"the program's own heap bytes", r.figures.ownHeapBytes,
+                                              from, kOwnHeapSlackBytes));
+        }
     }
     return failures;
 }

@@ -122,23 +122,27 @@ TEST_F(Write, ReplacesTheWholeOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
 }
 
-TEST_F(Write, ReplacedFileKeepsItsAttributesAndSecurity) {
+TEST_F(Write, ReplacedFileKeepsItsAttributes) {
     WriteRaw(target, "old\r\n");
     const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     ASSERT_TRUE(::SetFileAttributesW(target.c_str(), marks));
-    if ((::GetFileAttributesW(target.c_str()) & marks) != marks)
-        GTEST_SKIP() << "this file system does not keep the attributes";
-    const wchar_t* kDacl = L"D:P(A;;FA;;;WD)(A;;FR;;;BU)";
-    const bool keepsSecurity = SetDacl(target, kDacl) && DaclOf(target) == kDacl;
-    if (!keepsSecurity) std::printf("this file system keeps no access lists: not checked\n");
-
+    ASSERT_EQ(::GetFileAttributesW(target.c_str()) & marks, marks)
+        << "this file system does not keep the attributes";
     ASSERT_TRUE(port.WriteLine(target, L"new").ok);
     EXPECT_EQ(ReadRaw(target), "new\r\n");
     EXPECT_EQ(::GetFileAttributesW(target.c_str()) & marks, marks);
-    if (keepsSecurity) {
-        EXPECT_EQ(DaclOf(target), kDacl);
-    }
     EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"function.txt"});
+}
+
+// Wine keeps no access lists on a Unix file system: there this test reports
+// itself skipped (CTest counts it); Windows runs it.
+TEST_F(Write, ReplacedFileKeepsItsAccessList) {
+    WriteRaw(target, "old\r\n");
+    const wchar_t* kDacl = L"D:P(A;;FA;;;WD)(A;;FR;;;BU)";
+    if (!SetDacl(target, kDacl) || DaclOf(target) != kDacl)
+        GTEST_SKIP() << "this file system keeps no access lists";
+    ASSERT_TRUE(port.WriteLine(target, L"new").ok);
+    EXPECT_EQ(DaclOf(target), kDacl);
 }
 
 TEST_F(Write, UnencodableTextFailsAndTouchesNothing) {

@@ -1,9 +1,11 @@
 // The stacking plan of a form's control windows: later controls above the
-// earlier ones they overlap, tab stops above the tab stops after them.
+// earlier ones they overlap, tab stops above the tab stops after them; and
+// the port's request that puts a window in or out of the top-most band.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "win32/port/Win32Port.h"
 #include "win32/shell/ZOrder.h"
 
 namespace vantrel::win32 {
@@ -61,6 +63,31 @@ TEST(ZOrder, ConflictingChainStillPlacesEveryControlOnce) {
     const auto place = Places(order);
     EXPECT_LT(place[0], place[2]);
     EXPECT_TRUE(PlanZOrder({}).empty());
+}
+
+bool IsTopmost(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// An unowned window, whose band Wine shows as Windows does (an owned one
+// keeps WS_EX_TOPMOST after HWND_NOTOPMOST under Wine 8).
+TEST(ZOrder, SetTopmostPutsTheWindowInAndOutOfTheTopmostBandWhereItIs) {
+    HWND hwnd = CreateWindowExW(0, L"STATIC", L"band", WS_POPUP | WS_VISIBLE, 40, 50, 120, 80,
+                                nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    Win32Port port;
+    const auto handle = reinterpret_cast<WindowHandle>(hwnd);
+    RECT before{}, after{};
+    GetWindowRect(hwnd, &before);
+    ASSERT_FALSE(IsTopmost(hwnd));
+    port.SetTopmost(handle, true);
+    EXPECT_TRUE(IsTopmost(hwnd));
+    port.SetTopmost(handle, false);
+    EXPECT_FALSE(IsTopmost(hwnd));
+    port.SetTopmost(handle, true);
+    EXPECT_TRUE(IsTopmost(hwnd));
+    GetWindowRect(hwnd, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    DestroyWindow(hwnd);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The process and the Windows session: single instance, program folder,
 // ending the process, ending the session.
+#include "win32/port/ExitWindowsCall.h"
 #include "win32/port/Handles.h"
 #include "win32/port/Trace.h"
 #include "win32/port/Win32Port.h"
@@ -8,6 +9,8 @@ namespace vantrel::win32 {
 namespace {
 
 constexpr wchar_t kInstanceMutexName[] = L"Local\\Vantrel.SingleInstance";
+
+ExitWindowsCall exitWindowsCall = &::ExitWindowsEx;
 
 // ExitWindowsEx refuses a shutdown or restart unless the caller holds this
 // privilege enabled in its token.
@@ -25,9 +28,15 @@ void EnableShutdownPrivilege() {
 
 }  // namespace
 
+ExitWindowsCall ReplaceExitWindowsCall(ExitWindowsCall call) {
+    const ExitWindowsCall previous = exitWindowsCall;
+    exitWindowsCall = call ? call : &::ExitWindowsEx;
+    return previous;
+}
+
 bool Win32Port::ExitWindows(unsigned flags) {
     EnableShutdownPrivilege();
-    return ::ExitWindowsEx(flags, 0) != FALSE;
+    return exitWindowsCall(flags, 0) != FALSE;
 }
 
 bool Win32Port::AnotherInstanceRunning() {

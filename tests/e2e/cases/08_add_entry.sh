@@ -11,7 +11,7 @@ case_add_entry() {
 
     pick_with_mouse 6 4 || fail "the add row's list did not open" || return
     [[ $(chooser_text 6) == F5 ]] || fail "add row shows '$(chooser_text 6)' after picking F5" || return
-    click_control "$(control_line Button 添加)"
+    click_control "$(control_line Button 添加)" || return
     local target
     target=$(app_path probe.exe)
     add_through_dialog "$target" || return
@@ -20,7 +20,7 @@ case_add_entry() {
     [[ -n $list ]] || fail "no list box in the main window" || return
     [[ $(chooser_text 6) == 无 ]] || fail "add row not back on 无 after adding" || return
 
-    click_control "$(control_line Button 保存设置)"
+    click_control "$(control_line Button 保存设置)" || return
     sleep 1
     custom_dll_is "F5   $target" || fail "Custom.dll holds '$(tr -d '\r' <"$APP/Custom.dll" 2>/dev/null)'" || return
     e2e_shot saved

@@ -21,7 +21,8 @@ tray_icon_point() {
 tray_choose() {
     local x y menu l t r b
     read -r x y <<<"$(tray_icon_point)" || return 1
-    xdotool mousemove $((x - 3)) "$y" sleep 0.1 mousemove "$x" "$y" sleep 0.2 click 3
+    # The icon is drawn in the taskbar's own window.
+    click_at "$x" "$y" class=Shell_TrayWnd 3 || return
     local i
     for ((i = 0; i < 20; i++)); do
         menu=$(insp list | awk -F'\t' '/class=#32768/ && /visible=1/ { print; exit }')
@@ -36,7 +37,7 @@ tray_choose() {
     *) return 1 ;;
     esac
     IFS=, read -r l t r b <<<"$(field "$menu" rect)"
-    click_at $(((l + r) / 2)) $((t + at * (b - t) / 150))
+    click_at $(((l + r) / 2)) $((t + at * (b - t) / 150)) "hwnd=$(field "$menu" hwnd)" || return
     sleep 0.5
 }
 

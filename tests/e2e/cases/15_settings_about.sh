@@ -1,5 +1,6 @@
 # shellcheck shell=bash
-# More settings writes the real Run value and reads it back; About shows the
+# 总在最前端 asks Windows to take the main window out of the top-most band
+# and back; more settings writes the real Run value and reads it back; About shows the
 # version, opens the built-in browser window and gives the main window back.
 E2E_CASES+=(start_at_log_on about_and_browser)
 
@@ -13,9 +14,33 @@ show_main() {
     start_and_show_main || return
 }
 
+# SetWindowPos calls on window $1 (0x...) placing it after $2 (fffffffffffffffe
+# for HWND_NOTOPMOST, ffffffffffffffff for HWND_TOPMOST), from Wine's trace.
+placed_after() {
+    grep -a -c -F "NtUserSetWindowPos hwnd $1, after 0x$2," "$APP/../wine.log"
+}
+
 case_start_at_log_on() {
-    show_main || return
-    click_control "$(control_line Button 更多设置)"
+    write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
+    WINEDEBUG=-all,+win start_and_show_main || return
+    # 总在最前端 takes the main window out of the top-most band and puts it
+    # back. Wine keeps WS_EX_TOPMOST on an owned window, so the requests are
+    # read from its trace of SetWindowPos.
+    local main ontop before
+    main=$(field "$(insp find Vantrel)" hwnd)
+    ontop=$(main_controls | awk -F'\t' '$NF == "text=总在最前端" { print; exit }')
+    [[ -n $main && -n $ontop ]] || fail "no main window or no 总在最前端" || return
+    before=$(placed_after "$main" fffffffffffffffe)
+    click_control "$ontop" || return
+    sleep 0.5
+    (($(placed_after "$main" fffffffffffffffe) == before + 1)) ||
+        fail "总在最前端 did not ask for HWND_NOTOPMOST: $(grep -a -F "NtUserSetWindowPos hwnd $main," "$APP/../wine.log" | tail -n3)" || return
+    before=$(placed_after "$main" ffffffffffffffff)
+    click_control "$ontop" || return
+    sleep 0.5
+    (($(placed_after "$main" ffffffffffffffff) == before + 1)) || fail "总在最前端 did not ask for HWND_TOPMOST again" || return
+    [[ $(field "$(insp find Vantrel)" topmost) == 1 ]] || fail "the main window is not top-most again" || return
+    click_control "$(control_line Button 更多设置)" || return
     insp wait 设置 5 visible >/dev/null || fail "更多设置 opened no window titled 设置" || return
     [[ $(field "$(insp find Vantrel | head -n1)" enabled) == 0 ]] || fail "the main window stays enabled under 设置" || return
     local texts
@@ -62,7 +87,7 @@ case_about_and_browser() {
     done
     [[ -n $menu ]] || fail "Alt+H opened no menu" || return
     IFS=, read -r l t r b <<<"$(field "$menu" rect)"
-    click_at $(((l + r) / 2)) $((b - 3 - (b - t - 6) / 4))
+    click_at $(((l + r) / 2)) $((b - 3 - (b - t - 6) / 4)) "hwnd=$(field "$menu" hwnd)" || return
     insp wait 关于Vantrel 5 visible >/dev/null || fail "关于... opened no window titled 关于Vantrel" || return
     local texts
     texts=$(insp texts 关于Vantrel)

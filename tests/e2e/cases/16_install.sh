@@ -156,7 +156,7 @@ case_install_save_uninstall() {
     local save
     save=$(control_line Button 保存设置)
     [[ -n $save ]] || fail "no 保存设置 button" || return
-    click_control "$save"
+    click_control "$save" || return
     wait_lines "$dir/Function.dll" 1 5 || fail "no Function.dll in the install folder after saving" || return
     [[ $(head -c 3 "$dir/Function.dll") == F2, ]] || fail "Function.dll does not start with F2: $(head -c 40 "$dir/Function.dll")" || return
 

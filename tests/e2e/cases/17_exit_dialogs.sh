@@ -8,7 +8,7 @@ case_exit_dialogs() {
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
     write_gbk_line "$APP/Custom.dll" "F5   $(app_path probe.exe)"
     start_and_show_main || return
-    click_control "$(control_line Button 结束程序)"
+    click_control "$(control_line Button 结束程序)" || return
     insp wait 退出选择 5 visible >/dev/null || fail "结束程序 opened no window titled 退出选择" || return
     local texts
     texts=$(insp texts 退出选择)
@@ -33,7 +33,7 @@ case_exit_dialogs() {
     main=$(insp find Vantrel | head -n1)
     [[ $(field "$main" visible) == 1 && $(field "$main" enabled) == 1 ]] || fail "返回 did not give the window back: $main" || return
 
-    click_control "$(control_line Button 结束程序)"
+    click_control "$(control_line Button 结束程序)" || return
     insp wait 退出选择 5 visible >/dev/null || fail "the chooser did not open again" || return
     insp click 退出选择 "完成配置继续监视热键(&D)" >/dev/null
     insp wait 退出选择 5 gone || fail "the chooser did not close" || return

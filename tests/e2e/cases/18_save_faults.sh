@@ -12,7 +12,7 @@ folder_files() {
 
 # Presses 保存设置 and expects a message naming file $1 and reason $2; closes it.
 save_refused() {
-    click_control "$(control_line Button 保存设置)"
+    click_control "$(control_line Button 保存设置)" || return
     insp wait 提示 10 visible >/dev/null || fail "no message after a save that must fail ($2)" || return
     local texts
     texts=$(insp texts 提示)
@@ -38,7 +38,7 @@ case_save_faults() {
         small_disk=1
         cp "$VANTREL_EXE" "$APP/Vantrel.exe"
     else
-        echo "  (full disk not tried: cannot mount a small disk here)"
+        cannot_stage "full disk: cannot mount a small disk here" || return
     fi
     cp "$HOLD_TOOL" "$E2E_DIR/work/$CASE_NAME/hold.exe"
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
@@ -64,7 +64,7 @@ case_save_faults() {
         save_refused Function.dll "没有写入权限（文件或文件夹只读，或被拒绝访问）" read-only || return
         chattr -i "$APP"
     else
-        echo "  (read-only folder not tried: chattr +i refused here)"
+        cannot_stage "read-only folder: chattr +i refused here" || return
     fi
 
     if ((small_disk)); then
@@ -74,7 +74,7 @@ case_save_faults() {
     fi
 
     # With the fault gone the same edit saves.
-    click_control "$(control_line Button 保存设置)"
+    click_control "$(control_line Button 保存设置)" || return
     sleep 1.5
     [[ $(field "$(control_line Button 保存设置)" enabled) == 0 ]] || fail "the save after the faults failed" || return
     [[ $(tr -d '\r\n' <"$APP/Function.dll" | iconv -f GBK -t UTF-8) == "无,F7,无,无,无,无,无" ]] ||

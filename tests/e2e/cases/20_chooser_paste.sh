@@ -10,12 +10,13 @@ case_chooser_paste() {
     start_and_show_main || return
     insp copy F5 >/dev/null && [[ $(insp clipboard) == F5 ]] ||
         fail "could not put F5 on the clipboard" || return
-    local l t r b
-    IFS=, read -r l t r b <<<"$(field "$(chooser_line 1)" rect)"
+    local l t r b chooser
+    chooser=$(chooser_line 1)
+    IFS=, read -r l t r b <<<"$(field "$chooser" rect)"
     # The chooser's field, left of its arrow.
-    click_at $((l + 10)) $((t + 10))
+    click_at $((l + 10)) $((t + 10)) "hwnd=$(field "$chooser" hwnd)" || return
     xdotool key ctrl+v sleep 0.3 key shift+Insert sleep 0.3
-    xdotool mousemove $((l + 10)) $((t + 10)) sleep 0.2 click 3
+    click_at $((l + 10)) $((t + 10)) "hwnd=$(field "$chooser" hwnd)" 3 || return
     sleep 0.8
     local menu
     menu=$(insp list | awk -F'\t' '/class=#32768/ && /visible=1/')
@@ -28,7 +29,7 @@ case_chooser_paste() {
 
     # A real pick makes the window Edited; then save.
     pick_with_mouse 2 0 || fail "the row 屏保's list did not open" || return
-    click_control "$(control_line Button 保存设置)"
+    click_control "$(control_line Button 保存设置)" || return
     sleep 1
     local want
     want=$(printf '%s\r\n' "F5,无,无,无,无,无,无" | iconv -f UTF-8 -t GBK | od -An -tx1)

@@ -45,11 +45,11 @@ case_close_request() {
     insp wait 退出选择 5 gone || fail "返回 did not close the chooser" || return
     # Asked whether the session may end: yes, and nothing shows.
     local before after
-    before=$(insp list | grep -c 'visible=1')
+    before=$(visible_window_count)
     [[ $(insp send Vantrel queryend) == answer=1 ]] || fail "WM_QUERYENDSESSION not answered yes" || return
     [[ $(insp send class=VantrelTray endcancelled) == answer=0 ]] || fail "WM_ENDSESSION(FALSE) got no answer" || return
     sleep 1
-    after=$(insp list | grep -c 'visible=1')
+    after=$(visible_window_count)
     [[ $(vantrel_count) == 1 && $before == "$after" ]] ||
         fail "a cancelled end of session changed something ($before -> $after visible windows)" || return
     # Every window of the program ends it in order, the hidden ones included.
@@ -109,7 +109,8 @@ case_stacking() {
     insp wait 确定退出 5 visible >/dev/null || fail "no 确定退出" || return
     local x y
     read -r x y <<<"$(tray_icon_point)"
-    xdotool mousemove $((x - 3)) "$y" sleep 0.1 mousemove "$x" "$y" sleep 0.2 click 3 sleep 1
+    click_at "$x" "$y" class=Shell_TrayWnd 3 || return
+    sleep 0.7
     if insp list | grep -q 'class=#32768.*visible=1\|visible=1.*class=#32768'; then
         fail "the tray menu opened under the modal 确定退出" || return
     fi

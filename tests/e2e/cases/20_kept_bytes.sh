@@ -31,7 +31,7 @@ case_kept_bytes() {
     local save
     save=$(control_line Button 保存设置)
     [[ $(field "$save" enabled) == 1 ]] || fail "保存设置 not enabled after a pick" || return
-    click_control "$save"
+    click_control "$save" || return
     sleep 1
     [[ $(field "$(control_line Button 保存设置)" enabled) == 0 ]] || fail "the save did not complete" || return
     ! insp wait 提示 1 visible >/dev/null || fail "a message after the save: $(insp texts 提示 | tr '\t\n' ' |')" || return

@@ -11,7 +11,7 @@ open_options() {
     local menu l t r b
     menu=$(open_menu) || fail "Alt+S opened no menu" || return
     IFS=, read -r l t r b <<<"$(field "$menu" rect)"
-    click_at $(((l + r) / 2)) $((t + 3 + 18 + 9))
+    click_at $(((l + r) / 2)) $((t + 3 + 18 + 9)) "hwnd=$(field "$menu" hwnd)" || return
     insp wait 个性化设置 5 visible >/dev/null || fail "个性化设置... opened no window titled 个性化设置" || return
 }
 
@@ -75,7 +75,7 @@ case_options_window() {
     insp wait Vantrel 5 visible >/dev/null || fail "F12 did not show the main window" || return
     pick_with_mouse 1 2 || fail "could not pick F3 for restart" || return
     sleep 0.3
-    click_control "$(control_line Button 保存设置)"
+    click_control "$(control_line Button 保存设置)" || return
     sleep 1
     [[ $(iconv -f GBK -t UTF-8 <"$APP/Function.dll" | tr -d '\r') == "无,F3,无,无,无,无,无" ]] || fail "the edit was not saved" || return
     open_options || return

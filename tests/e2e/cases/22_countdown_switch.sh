@@ -23,7 +23,7 @@ case_countdown_switch() {
     [[ $(field "$(insp find window)" iconic) == 1 ]] || fail "window.exe could not be minimised" || return
     press F5
     sleep 1.5
-    (($(line_count "$APP/window.log") == 1)) || fail "F5 started window.exe a second time" || return
+    (($(grep -c started "$APP/window.log") == 1)) || fail "F5 started window.exe a second time" || return
     [[ $(field "$(insp find window)" iconic) == 0 ]] || fail "F5 left window.exe minimised" || return
     e2e_park_pointer
 
@@ -42,7 +42,7 @@ case_countdown_switch() {
     win=$(insp find window) || fail "window.exe's window is gone" || return
     press F2
     insp wait 即将关机 5 visible >/dev/null || fail "F2 showed no 即将关机 the second time" || return
-    click_control "$win"
+    click_control "$win" || return
     e2e_hold_key Escape
     insp wait 即将关机 3 gone || fail "Esc in another program did not call the countdown off" || return
     [[ $(vantrel_count) == 1 ]] || fail "a called-off countdown ended Vantrel" || return
@@ -62,4 +62,7 @@ case_countdown_switch() {
     sleep 3
     [[ $(vantrel_count) == 1 ]] || fail "the countdown went ahead before five seconds" || return
     wait_vantrel_count 0 8 || fail "the countdown ran out and nothing shut down" || return
+    # Ended by the session's end, which window.exe was told of, not by a crash.
+    grep -qx $'endsession=1\r' "$APP/window.log" ||
+        fail "the countdown ran out but window.exe was not told the session ends" || return
 }

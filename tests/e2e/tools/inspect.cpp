@@ -8,7 +8,7 @@
 //                                      poll until such a window exists (and is
 //                                      visible / hidden), or until none is left
 //   inspect texts <title>              child controls of that window, with their
-//                                      window rect, shown=1 for a control of its own
+//                                      handle and window rect, shown=1 for a control of its own
 //                                      visible (WS_VISIBLE, whether or not its window
 //                                      is), tabstop=1 for WS_TABSTOP and image=1 for
 //                                      a static showing an icon or bitmap
@@ -38,6 +38,10 @@
 //   inspect copy <text>                put <text> on the clipboard, as another
 //                                      program's copy does
 //   inspect clipboard                  the text on the clipboard; exit 1 if none
+//   inspect at <x> <y>                 the window a click at that screen point
+//                                      reaches (WindowFromPoint): its handle,
+//                                      process, class, text and chain=its handle
+//                                      and its parents' up to the top-level window
 #include "ClipboardText.h"
 #include "Utf8Out.h"
 
@@ -194,7 +198,7 @@ int Texts(const std::wstring& title) {
     if (found.empty()) return Fail(L"no window titled " + title);
     for (HWND child : Children(found.front()))
         PrintUtf8(L"class=" + ClassOf(child) + L"\tid=" + std::to_wstring(GetDlgCtrlID(child)) +
-                  L"\t" + Describe(child) + L"\tshown=" + std::to_wstring(Shown(child)) +
+                  L"\thwnd=" + Hex(child) + L"\t" + Describe(child) + L"\tshown=" + std::to_wstring(Shown(child)) +
                   L"\ttabstop=" + std::to_wstring(TabStop(child)) +
                   L"\timage=" + std::to_wstring(ShowsImage(child)) + L"\ttext=" + WindowText(child) +
                   L"\n");
@@ -396,6 +400,21 @@ int Clipboard() {
     return 0;
 }
 
+int At(const wchar_t* x, const wchar_t* y) {
+    const POINT point{_wtoi(x), _wtoi(y)};
+    HWND hwnd = WindowFromPoint(point);
+    if (!hwnd) return Fail(L"no window at " + std::wstring(x) + L"," + y);
+    std::wstring chain;
+    for (HWND w = hwnd; w; w = (GetWindowLongPtrW(w, GWL_STYLE) & WS_CHILD) ? GetParent(w) : nullptr)
+        chain += (chain.empty() ? L"" : L",") + Hex(w);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    PrintUtf8(L"hwnd=" + Hex(hwnd) + L"\tpid=" + std::to_wstring(pid) + L"\tclass=" + ClassOf(hwnd) +
+              L"\tchain=" + chain + L"\ttext=" +
+              WindowText(hwnd) + L"\n");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -415,7 +434,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"version" && argc == 3) return Version(arg(2));
     if (command == L"copy" && argc == 3) return Copy(arg(2));
     if (command == L"clipboard" && argc == 2) return Clipboard();
+    if (command == L"at" && argc == 4) return At(argv[2], argv[3]);
     return Fail(L"usage: inspect list | find T | wait T SECONDS [visible|hidden|gone] | texts T | "
                 L"focus T | click T BUTTON | close T | send W WHAT | minimize T | cover SECONDS [topmost|full] | "
-                L"procs [EXE] | version FILE | copy TEXT | clipboard");
+                L"procs [EXE] | version FILE | copy TEXT | clipboard | at X Y");
 }

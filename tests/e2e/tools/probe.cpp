@@ -1,8 +1,9 @@
 // Launch target for the end-to-end tests and the benchmark. Each run appends
 // one UTF-8 line
-//   cwd=<dir>\tcmd=<command line>\tcreated=<us>\tstarted=<us>\r\n
+//   cwd=<dir>\tcmd=<command line>\tcreated=<us>\tstarted=<us>\tshow=<how>\r\n
 // to probe.log beside this exe, or to the file named by the first argument,
-// and exits. The tests count lines to count launches; the benchmark reads the
+// and exits. The tests count lines to count launches and read how the
+// launcher asked the first window to show (show=); the benchmark reads the
 // two times, microseconds since 1970 (UTC): when the system created this
 // process and when its wmain began.
 #include "Utf8Out.h"
@@ -47,6 +48,28 @@ std::wstring CurrentDirectory() {
     return dir;
 }
 
+// The show command the starter passed (ShellExecuteEx's nShow arrives as
+// STARTUPINFO.wShowWindow with STARTF_USESHOWWINDOW): the number and the
+// state a first ShowWindow(SW_SHOWDEFAULT) would give, e.g. "1 normal",
+// "2 minimized", "0 hidden"; "default" when the starter set none.
+std::string ShowState() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    if (!(startup.dwFlags & STARTF_USESHOWWINDOW)) return "default";
+    const WORD show = startup.wShowWindow;
+    const char* state = "normal";
+    switch (show) {
+    case SW_HIDE: state = "hidden"; break;
+    case SW_SHOWMINIMIZED: case SW_MINIMIZE: case SW_SHOWMINNOACTIVE: case SW_FORCEMINIMIZE:
+        state = "minimized";
+        break;
+    case SW_SHOWMAXIMIZED: state = "maximized"; break;
+    default: break;
+    }
+    return std::to_string(show) + " " + state;
+}
+
 bool AppendLine(const std::wstring& logPath, const std::string& line) {
     // FILE_APPEND_DATA makes every write land at the end even if two probes
     // run at once, so a double launch shows as two whole lines.
@@ -67,6 +90,6 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring logPath = argc > 1 && argv[1][0] ? std::wstring(argv[1])
                                                   : ExeFolder() + L"\\probe.log";
     std::string line = "cwd=" + ToUtf8(CurrentDirectory()) + "\tcmd=" +
-                       ToUtf8(GetCommandLineW()) + times + "\r\n";
+                       ToUtf8(GetCommandLineW()) + times + "\tshow=" + ShowState() + "\r\n";
     return AppendLine(logPath, line) ? 0 : 1;
 }
