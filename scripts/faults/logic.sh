@@ -118,10 +118,12 @@ fault src/ui/main/Form1_Load.cpp '        std::vector<std::wstring> names = Pair
 # Countdown before a shut-down, and switching to an open program
 fault src/ui/main/frmCountdown.cpp '    if (--left_ <= 0) return GoAhead();' '    if (--left_ < 0) return GoAhead();' \
       'countdown: the shut-down comes a second late'
-fault src/ui/main/frmCountdown.cpp '    else if (keyReleased_) Command1_Click();' '    else Command1_Click();' \
+fault src/ui/main/frmCountdown.cpp '    if (!keyReleased_) return 0;' '' \
       'countdown: the press that began it calls it off'
-fault src/ui/main/Form1_Monitor.cpp 'if (frmCountdown* countdown = app.Find<frmCountdown>()) return countdown->WatchKeys();' '' \
+fault src/ui/main/Form1_Monitor.cpp $'    if (frmCountdown* countdown = app.Find<frmCountdown>()) {\n        if (const KeyCode key = countdown->WatchKeys()) heldKeys_.push_back(key);\n        return;\n    }' '' \
       'countdown: keys act as ever while it runs'
+fault src/ui/main/Form1_Monitor.cpp 'if (const KeyCode key = countdown->WatchKeys()) heldKeys_.push_back(key);' 'countdown->WatchKeys();' \
+      'countdown: the press that calls it off, held on, begins another'
 fault src/ui/main/Form1_Monitor.cpp 'if (switchToRunning && IsProgramPath(target))' 'if (switchToRunning)' \
       'switch: a document already open is not opened again'
 # Voice window

@@ -77,7 +77,7 @@ TEST_F(CountdownAndSwitchTest, CancelledByTheButtonByEscOrBySecondPressOfTheKey)
     EXPECT_FALSE(app.IsLoaded<frmCountdown>());
     Poll({});
     Poll({kF2});
-    EXPECT_TRUE(app.IsLoaded<frmCountdown>());
+    ASSERT_TRUE(app.IsLoaded<frmCountdown>());
     Countdown()->Command1.Click();
     EXPECT_EQ(Exits(), 0);
     // Monitoring goes on as before.
