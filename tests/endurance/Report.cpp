@@ -82,8 +82,9 @@ void Report::Print() const {
             const long steps = (to.cycles - from.cycles) + (to.saves - from.saves);
             std::wprintf(L"phase %-13ls %5ld steps: heap %+lld bytes = program's own %+lld (bound %zu) "
                          L"+ host library's %+lld (%+lld per step)\n",
-                         to.stage.c_str(), steps, heap, own, kOwnHeapSlackBytes, heap - own,
-                         steps > 0 ? (heap - own) / steps : 0);
+                         to.stage.c_str(), steps, heap, own,
+                         kOwnHeapSlackBytes + kOwnHeapBytesPerStep * static_cast<std::size_t>(steps),
+                         heap - own, steps > 0 ? (heap - own) / steps : 0);
         }
     }
     std::fflush(stdout);
@@ -119,14 +120,16 @@ std::vector<std::wstring> Report::Failures() const {
                                                kHeapSlackBytes + system));
     }
     for (const Phase& phase : Phases()) {
-        const std::size_t from = rows_[phase.from].figures.ownHeapBytes;
+        const Row& start = rows_[phase.from];
         for (std::size_t i = phase.first; i <= phase.last; ++i) {
             const Row& r = rows_[i];
-            if (r.figures.ownHeapBytes > from + kOwnHeapSlackBytes)
+            const auto steps = static_cast<std::size_t>((r.cycles - start.cycles) + (r.saves - start.saves));
+            const std::size_t bound = kOwnHeapSlackBytes + kOwnHeapBytesPerStep * steps;
+            if (r.figures.ownHeapBytes > start.figures.ownHeapBytes + bound)
                 failures.push_back(r.stage + L" (" + std::to_wstring(r.cycles) + L" cycles, " +
                                    std::to_wstring(r.saves) + L" saves): " +
                                    GrownBytes(L"the program's own heap bytes", r.figures.ownHeapBytes,
-                                              from, kOwnHeapSlackBytes));
+                                              start.figures.ownHeapBytes, bound));
         }
     }
     return failures;
