@@ -7,7 +7,6 @@ case_first_start() {
     start_vantrel
     local box
     box=$(insp wait "第一次启动" 20 visible) || fail "no visible window titled 第一次启动 within 20 s" || return
-    e2e_shot
     [[ $(field "$box" class) == "#32770" ]] || fail "第一次启动 is not a message box: $box" || return
 
     local texts

@@ -11,8 +11,6 @@ case_f12_show() {
     if main=$(insp find Vantrel) && [[ $(field "$(head -n1 <<<"$main")" visible) == 1 ]]; then
         fail "main window visible before F12" || return
     fi
-    e2e_shot hidden
     press F12
     main=$(insp wait Vantrel 5 visible) || fail "main window not visible within 5 s of F12" || return
-    e2e_shot
 }

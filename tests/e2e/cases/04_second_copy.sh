@@ -12,7 +12,6 @@ case_second_copy() {
     start_vantrel
     local second=$LAST_PID box texts
     box=$(insp wait "程序已经运行" 15 visible) || fail "no visible window titled 程序已经运行 within 15 s" || return
-    e2e_shot
     [[ $(field "$box" class) == "#32770" ]] || fail "程序已经运行 is not a message box: $box" || return
     texts=$(insp texts "程序已经运行") || fail "cannot read the texts of 程序已经运行" || return
     grep -qF $'\ttext=程序已经运行，请不要运行多个《Vantrel》' <<<"$texts" ||

@@ -23,7 +23,6 @@ case_add_entry() {
     click_control "$(control_line Button 保存设置)" || return
     sleep 1
     custom_dll_is "F5   $target" || fail "Custom.dll holds '$(tr -d '\r' <"$APP/Custom.dll" 2>/dev/null)'" || return
-    e2e_shot saved
 
     local log="$APP/probe.log"
     press F5

@@ -13,7 +13,6 @@ case_key_in_use() {
     texts=$(insp texts 提示)
     grep -qF $'\ttext=F5功能键已经定义，请选择其它功能键' <<<"$texts" ||
         fail "message text: $(tr '\t\n' ' |' <<<"$texts")" || return
-    e2e_shot message
     insp click 提示 "#2" >/dev/null || insp click 提示 "#1" >/dev/null || fail "cannot close the message" || return
     insp wait 提示 5 gone || fail "message still open" || return
     sleep 0.5

@@ -71,7 +71,6 @@ case_tray_menu() {
         fail "a left click opened a menu" || return
     fi
     tray_choose || fail "a right click opened no menu" || return
-    e2e_shot menu
     # Monitoring: ten items, so the menu is tall; Escape closes it.
     xdotool key Escape
     sleep 0.5
@@ -132,7 +131,6 @@ case_tray_exit() {
     local box
     box=$(insp wait 确定退出 5 visible) || fail "no confirmation titled 确定退出" || return
     insp texts 确定退出 | grep -qF $'text=你确定要结束Vantrel吗？' || fail "confirmation text wrong" || return
-    e2e_shot confirm
     insp click 确定退出 否 >/dev/null || fail "cannot press 否" || return
     insp wait 确定退出 5 gone || fail "confirmation still open after 否" || return
     sleep 0.5

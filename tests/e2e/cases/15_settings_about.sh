@@ -46,7 +46,6 @@ case_start_at_log_on() {
     local texts
     texts=$(insp texts 设置)
     grep -qP 'enabled=0\t.*text=否$' <<<"$texts" || fail "否 is not the current choice without a Run value" || return
-    e2e_shot settings
     insp click 设置 是 >/dev/null || fail "cannot press 是" || return
     local box
     box=$(insp wait 设置成功 5 visible) || fail "no 设置成功 message after 是" || return
@@ -92,7 +91,6 @@ case_about_and_browser() {
     local texts
     texts=$(insp texts 关于Vantrel)
     grep -qF 'text=V2.0.4 Professional' <<<"$texts" || fail "About does not show the version" || return
-    e2e_shot about
     insp click 关于Vantrel 本软件消息 >/dev/null || fail "cannot press 本软件消息" || return
     insp wait 本软件消息 5 visible >/dev/null || fail "no browser window titled 本软件消息" || return
     local browser
@@ -100,7 +98,6 @@ case_about_and_browser() {
     for caption in "后退 (&B)" "前进 (&N)" "停止 (&S)" "刷新 (&R)" "关闭 (&C)"; do
         grep -qF "text=$caption" <<<"$browser" || fail "the browser window has no button $caption" || return
     done
-    e2e_shot browser
     insp click 本软件消息 "关闭 (&C)" >/dev/null
     insp wait 本软件消息 5 gone || fail "关闭 did not close the browser window" || return
     insp click 关于Vantrel 关闭 >/dev/null

@@ -18,7 +18,6 @@ case_exit_dialogs() {
     [[ $(field "$(insp focus 退出选择)" text) == "完成配置继续监视热键(&D)" ]] ||
         fail "the chooser opens with the focus on '$(field "$(insp focus 退出选择)" text)'" || return
     [[ $(field "$(insp find Vantrel | head -n1)" enabled) == 0 ]] || fail "the main window takes input under the chooser" || return
-    e2e_shot chooser
 
     insp click 退出选择 "结束进程不监视热键(&X)" >/dev/null
     insp wait 确定退出 5 visible >/dev/null || fail "no confirmation titled 确定退出" || return

@@ -19,7 +19,6 @@ save_refused() {
     grep -qF "无法保存文件“$APP_WIN\\$1”：$2" <<<"$texts" ||
         fail "message for '$2': $(tr '\t\n' ' |' <<<"$texts")" || return
     grep -qF "两个设置文件都保持原样" <<<"$texts" || fail "message does not say nothing was saved" || return
-    e2e_shot "$3"
     insp click 提示 "#1" >/dev/null || insp click 提示 "#2" >/dev/null || fail "cannot close the message" || return
     insp wait 提示 5 gone || fail "message still open" || return
     sleep 0.5

@@ -18,14 +18,12 @@ case_kept_bytes() {
     insp wait 提示 20 visible >/dev/null || fail "no message about the large Function.dll" || return
     insp texts 提示 | grep -qF "文件“$APP_WIN\\Function.dll”大于 16 MB" ||
         fail "message: $(insp texts 提示 | tr '\t\n' ' |')" || return
-    e2e_shot too_large
     insp click 提示 "#1" >/dev/null || insp click 提示 "#2" >/dev/null || fail "cannot close the message" || return
     insp wait 提示 5 gone || fail "message still open" || return
 
     press F12
     insp wait Vantrel 5 visible >/dev/null || fail "main window not shown by F12" || return
     sleep 0.5
-    e2e_shot list
     pick_with_mouse 1 0 || fail "the chooser's list did not open" || return
     sleep 0.5
     local save

@@ -42,7 +42,6 @@ case_options_window() {
     done
     options_enabled 恢复上一次保存的设置 && { fail "恢复上一次保存的设置 is enabled before any save" || return; }
     [[ $(field "$(insp find Vantrel)" enabled) == 0 ]] || fail "the main window takes input under 个性化设置" || return
-    e2e_shot window
     insp click 个性化设置 按住热键不重复启动 >/dev/null
     insp click 个性化设置 全屏程序在前台时暂停热键 >/dev/null
     insp click 个性化设置 确定 >/dev/null

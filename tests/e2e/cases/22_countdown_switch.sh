@@ -32,7 +32,6 @@ case_countdown_switch() {
     insp wait 即将关机 5 visible >/dev/null || fail "F2 showed no 即将关机" || return
     [[ $(field "$(insp find 即将关机)" topmost) == 1 ]] || fail "即将关机 is not topmost" || return
     insp texts 即将关机 | grep -qF 'text=立即关机' || fail "即将关机 has no 立即关机" || return
-    e2e_shot countdown
     insp click 即将关机 取消 >/dev/null
     insp wait 即将关机 3 gone || fail "取消 did not call the countdown off" || return
 
