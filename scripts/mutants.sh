@@ -148,7 +148,8 @@ run_check() {
         if grep -q '^\[  FAILED  \]' "$out"; then echo failed
         elif ((rc == 0)) && grep -qE '^\[  PASSED  \] [1-9][0-9]* test' "$out"; then echo passed
         elif grep -qE '^\[  PASSED  \] 0 tests' "$out"; then echo "ran nothing (no test matches)"
-        elif ((rc != 0)) && grep -q '^\[ RUN      \]' "$out"; then echo "failed"  # died inside a test
+        # Died inside a test (a crash, or a hang ended by timeout).
+        elif ((rc != 0)) && { ((rc >= 124)) || grep -q '^\[ RUN      \]' "$out"; }; then echo failed
         else echo "ran nothing (exit $rc: $(tail -n1 "$out"))"; fi ;;
     esac
     rm -f "$out"

@@ -19,11 +19,12 @@ fault $p/Win32Files.cpp $'    CarryOverSettings(to, from);\n' '' \
 fault $p/Gbk.cpp '::MultiByteToWideChar(kGbk, 0, bytes.data(), inLength, nullptr, 0);' \
       '::MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(), inLength, nullptr, 0);' \
       'codec: a file with broken GBK reads as nothing' 'port:Codec.*'
+# Not caught yet (this and the round trip below): no test text has a
+# best-fit look-alike in Wine's code page 936, nor bytes that decode exactly
+# yet encode back otherwise.
 fault $p/Gbk.cpp $'WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, text.data(), inLength,\n                                                nullptr, 0, nullptr, &usedDefault);\n    if (outLength <= 0 || usedDefault) return std::nullopt;\n    std::string bytes(static_cast<std::size_t>(outLength), \'\\0\');\n    usedDefault = FALSE;\n    const int written = ::WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS,' \
       $'WideCharToMultiByte(kGbk, 0, text.data(), inLength,\n                                                nullptr, 0, nullptr, &usedDefault);\n    if (outLength <= 0 || usedDefault) return std::nullopt;\n    std::string bytes(static_cast<std::size_t>(outLength), \'\\0\');\n    usedDefault = FALSE;\n    const int written = ::WideCharToMultiByte(kGbk, 0,' \
       'codec: characters outside GBK are written as look-alikes (best fit)' 'port:Codec.*:Store.*'
-fault $p/Gbk.cpp $'    if (outLength <= 0 || usedDefault) return std::nullopt;' $'    if (outLength <= 0) return std::nullopt;' \
-      'codec: the first pass ignores the default character' 'port:Codec.*:Store.*'
 fault $p/Gbk.cpp $'    if (EncodeGbk(text) != bytes) return std::nullopt;\n' '' \
       'codec: bytes that would be written back differently read as exact' 'port:Codec.*'
 # The close handling
@@ -51,6 +52,7 @@ fault $p/Win32Foreground.cpp 'flash.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;' '
 fault $p/Win32Foreground.cpp $'    if (::IsIconic(hwnd)) ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);\n' '' \
       'foreground: F12 leaves a minimised main window minimised' 'e2e:stacking'
 # The tray icon: add, delete, retry
+# Not caught yet: the stand-in taskbar accepts an icon added twice.
 fault $p/Win32Tray.cpp $'    notify_(NIM_DELETE, &data);\n    shown_ = notify_(NIM_ADD, &data) != FALSE;' \
       $'    shown_ = notify_(NIM_ADD, &data) != FALSE;' \
       'tray: an icon still there is added again, not replaced' 'port:TrayHost.*'
