@@ -64,6 +64,21 @@ TEST(Codec, CharactersOutsideGbkAreRefusedNotReplaced) {
     EXPECT_EQ(EncodeGbk(L"a?b"), std::string("a?b"));
 }
 
+// A character the code page writes only as a look-alike (best fit: bytes that
+// read back as another character) is refused like any outside GBK.
+TEST(Codec, LookAlikesAreRefusedNotWrittenAsAnotherCharacter) {
+    int lookAlikes = 0;
+    for (wchar_t c = 1; c < 0xD800; ++c) {
+        char bytes[4];
+        BOOL usedDefault = FALSE;
+        const int n = ::WideCharToMultiByte(936, 0, &c, 1, bytes, sizeof bytes, nullptr, &usedDefault);
+        if (n <= 0 || usedDefault || DecodeGbk(std::string(bytes, n)) == std::wstring(1, c)) continue;
+        ++lookAlikes;
+        EXPECT_EQ(EncodeGbk(std::wstring(1, c)), std::nullopt) << "U+" << std::hex << int(c);
+    }
+    EXPECT_GT(lookAlikes, 0) << "the code page wrote no character as a look-alike";
+}
+
 // The native tests' fake codec follows Cp936Rules.h; here the code page
 // itself answers for every single byte and every pair of bytes.
 TEST(Codec, StrictDecodingReadsExactlyTheSequencesTheFakeCodecReads) {

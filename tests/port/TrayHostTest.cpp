@@ -3,6 +3,7 @@
 // re-created taskbar gets the icon again, once.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -14,14 +15,18 @@ namespace vantrel::win32 {
 namespace {
 
 // A taskbar that is not there until `up`, recording the commands it accepted.
+// Like Windows, it refuses to add an icon it already shows.
 struct StandInTaskbar {
     bool up = false;
+    std::set<UINT> shown;
     std::vector<DWORD> accepted;
     std::vector<UINT> ids;
     std::vector<HICON> icons;  // the pictures given with NIM_ADD and NIM_MODIFY
     TrayIcon::Notifier Notifier() {
         return [this](DWORD command, NOTIFYICONDATAW* data) -> BOOL {
             if (!up) return FALSE;
+            if (command == NIM_ADD && !shown.insert(data->uID).second) return FALSE;
+            if (command == NIM_DELETE) shown.erase(data->uID);
             accepted.push_back(command);
             ids.push_back(data->uID);
             if (command != NIM_DELETE && (data->uFlags & NIF_ICON)) icons.push_back(data->hIcon);
@@ -63,9 +68,12 @@ TEST(TrayHost, MissingAtStartTheIconComesWhenTheTaskbarDoes) {
     PumpFor(TrayIcon::kRetryMs + 300);
     EXPECT_EQ(taskbar.Count(NIM_ADD), 1);
 
-    // Explorer restarted: the broadcast brings the icon back, not twice.
+    // The broadcast: the icon comes back once. It may come while the icon is
+    // still there (not only after Explorer restarted), where a plain add is
+    // refused.
     ::SendMessageW(icon.Window(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_EQ(taskbar.Count(NIM_ADD), 2);
+    EXPECT_TRUE(icon.Shown());
     EXPECT_EQ(taskbar.ids, std::vector<UINT>(taskbar.accepted.size(), 1));
 }
 
