@@ -14,7 +14,7 @@ fault $p/Win32Files.cpp 'MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH' 'MO
       'files: the rename is not written through' 'port:DurableWrite.*'
 fault $p/Win32Files.cpp $'    CarryOverSettings(to, from);\n' '' \
       'files: a replaced file loses its attributes and access list' \
-      'port:Write.ReplacedFileKeepsItsAttributesAndSecurity'
+      'port:Write.ReplacedFileKeepsItsAttributes'
 # The codec's flags
 fault $p/Gbk.cpp '::MultiByteToWideChar(kGbk, 0, bytes.data(), inLength, nullptr, 0);' \
       '::MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(), inLength, nullptr, 0);' \
