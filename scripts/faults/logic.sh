@@ -10,7 +10,7 @@ fault src/engine/KeyTable.cpp 'TrimBlanks(entry.substr(5))' 'TrimBlanks(entry.su
       'key table: the target starts one character late'
 fault src/engine/KeyTable.cpp 'TrimBlanks(entry.substr(0, 4))' 'TrimBlanks(entry.substr(0, 2))' \
       'key table: the key name is cut to two characters'
-fault src/engine/KeyTable.cpp 'endsInDigit ? field : kNoKey' 'endsInDigit ? kNoKey : field' \
+fault src/engine/KeyTable.cpp 'KeyCodeOf(text) != 0 ? text : kNoKey' 'KeyCodeOf(text) != 0 ? kNoKey : text' \
       'key table: the chooser shows "无" for a key and the field for anything else'
 fault src/engine/KeyTable.cpp 'if (i) line += L'"','"';' 'if (i) line += L'"';'"';' \
       'key table: entries are joined with ";"'
@@ -78,7 +78,7 @@ fault src/ui/main/Form1_Chrome.cpp 'b == &cmdgd || b == &ok1 || b == &cmdcancelt
 fault src/ui/main/Form1_Chrome.cpp 'if (Check1.Value() == 1) cp.SetPicture(c4.GetPicture());' 'if (Check1.Value() == 1) cp.SetPicture(c3.GetPicture());' \
       'chrome: the always-on-top box rests with the wrong picture'
 # Tray
-fault src/ui/tray/icon1.cpp 'if (mouseMessage != kWmRButtonDown) return;' 'if (mouseMessage != kWmRButtonUp) return;' \
+fault src/ui/tray/icon1.cpp 'if (mouse != TrayMouse::RightDown) return;' 'if (mouse != TrayMouse::RightUp) return;' \
       'tray: the menu opens on the right button release'
 fault src/ui/tray/icon1.cpp 'if (Form* modal = app.ModalForm()) {' 'if (Form* modal = nullptr) {' \
       'tray: the menu opens behind a modal dialog'
@@ -134,9 +134,9 @@ fault src/ui/voice/Form4.cpp 'if (Check1.Value() == 1) ShowVersionPanel(true);' 
 fault src/ui/voice/Form4.h 'Timer Timer1{L"Timer1", 55};' 'Timer Timer1{L"Timer1", 50};' \
       'voice window: the key poll runs every 50 ms'
 # Settings
-fault src/ui/settings/Form2.cpp 'ShowChoice(StartsAtLogOn(port));' 'ShowChoice(!StartsAtLogOn(port));' \
+fault src/ui/settings/Form2.cpp 'ShowChoice(StartsAtLogOn(port, port.ProgramPath()));' 'ShowChoice(!StartsAtLogOn(port, port.ProgramPath()));' \
       'settings: the start-at-log-on choice shows the opposite'
-fault src/ui/settings/StartAtLogOn.cpp $'    if (GetRegString(port, RegRoot::LocalMachine, kRunKey, kRunValue) == command) return true;\n' '' \
-      'settings: the per-user entry is written even when the per-machine one took'
+fault src/ui/settings/StartAtLogOn.cpp '        if (RunValueAt(port, root) != command) continue;' '' \
+      'settings: a per-machine value that could not be written is taken as written (the per-user key is never tried)'
 fault src/system/Registry.cpp 'if (!value || value->type != kRegSz) return {};' 'if (!value) return {};' \
       'registry: a value of another type is read as text'
