@@ -45,7 +45,7 @@ protected:
     HINSTANCE Instance() const override;
     int Dpi() const override { return dpi_; }
     RECT PixelRect(const Rect& twips) const override;
-    HFONT FontFor(const FontSpec& spec) override { return fonts_.Get(spec); }
+    HFONT FontFor(const FontSpec& font) override { return fonts_.Get(font); }
     void Dispatch(const std::function<void()>& handlers) override;
     bool Pushing() const override { return pushing_; }
     bool Closed() const override { return closed_; }

@@ -25,7 +25,7 @@ public:
     virtual int Dpi() const = 0;
     // A rectangle of the form's layout in the window's pixels.
     virtual RECT PixelRect(const Rect& twips) const = 0;
-    virtual HFONT FontFor(const FontSpec& spec) = 0;
+    virtual HFONT FontFor(const FontSpec& font) = 0;
     // Runs handlers of a native event, then mirrors the forms' state.
     virtual void Dispatch(const std::function<void()>& handlers) = 0;
     // True while the shell puts the forms' own state into the windows: the
