@@ -12,13 +12,8 @@
 # another Wine workload.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-E2E_ROOT=$root
-# shellcheck source=../scripts/e2e-env.sh
-source "$root/scripts/e2e-env.sh"
-# shellcheck source=wine-measure.sh
-source "$root/bench/wine-measure.sh"
-# shellcheck source=verdict.sh
-source "$root/bench/verdict.sh"
+# shellcheck source=programs.sh
+source "$root/bench/programs.sh"
 
 idle_seconds=${BENCH_IDLE_SECONDS:-60}
 presses=${BENCH_PRESSES:-100}
@@ -51,24 +46,6 @@ echo "== the key monitor natively (Google Benchmark, fake port)"
 
 declare -A R  # results by "program.figure"
 
-# The program folder for one program: the exe, probe.exe bound to F5, and
-# for Vantrel its two files and a voice add-on switched on, so that both of
-# its polls run (the add-on's sounds are not needed: no letter is pressed).
-prepare_vantrel() {
-    local app=$1
-    cp "$vantrel_exe" "$app/Vantrel.exe"
-    printf '无,无,无,无,无,无,无\n' | e2e_to_gbk_crlf >"$app/Function.dll"
-    printf 'F5   %s\\probe.exe\n' "$(winepath_of "$app")" | e2e_to_gbk_crlf >"$app/Custom.dll"
-    mkdir -p "$app/tools/yy"
-    printf 'bench\r\n' >"$app/tools/yy/on.dll"
-    printf '1.0,1.0\r\n' >"$app/tools/yy/ver.dll"
-    printf '1\r\n' >"$app/tools/yy/set1.dll"
-}
-
-prepare_baseline() {
-    cp "$baseline_exe" "$1/vantrel_baseline.exe"
-}
-
 # Sorted numbers on stdin: "p50 p99" by nearest rank.
 percentiles() {
     sort -n | awk '{ v[NR] = $1 } END {
@@ -79,28 +56,6 @@ percentiles() {
 }
 
 median() { percentiles | cut -d' ' -f1; }
-
-declare -A PID READER TRACE COMMAND
-
-# Starts program NAME (its command in COMMAND[NAME]) and waits for its tray
-# icon; sets TRAY_MS to the milliseconds from the start to the icon. (Not in
-# a subshell: the program and its trace reader must stay ours.)
-start_program() {
-    local name=$1 t0 at
-    t0=$(m_now_us)
-    eval "m_start ${COMMAND[$name]}"
-    PID[$name]=$M_PID
-    READER[$name]=$M_READER
-    TRACE[$name]=$M_TRACE
-    at=$(m_wait_tray_icon 30) || { echo "bench: $name showed no tray icon within 30 s" >&2; return 1; }
-    TRAY_MS=$(((at - t0) / 1000))
-}
-
-stop_program() {
-    M_PID=${PID[$1]:-} M_READER=${READER[$1]:-}
-    m_stop
-    PID[$1]=
-}
 
 # Starts NAME $starts times, ending all but the last run: R[NAME.tray] is
 # the median time to the tray icon.
@@ -147,41 +102,14 @@ measure_presses() {
     R[$name.hwm]=$(m_status_kib "${PID[$name]}" VmHWM)
 }
 
-cleanup() {
-    stop_program vantrel
-    stop_program baseline
-    for p in "$M_PREFIX" "$work/template"; do
-        [[ -n $p ]] && { e2e_stop_prefix "$p"; rm -rf "$p"; }
-    done
-    e2e_stop_xvfb
-}
-trap cleanup EXIT
+trap bench_cleanup EXIT
 trap 'exit 130' INT TERM
 
 echo "== under Wine (load average before: $(cut -d' ' -f1-3 /proc/loadavg))"
 e2e_locale || exit 1
 e2e_start_xvfb 90 || exit 1
 e2e_make_prefix "$work/template" || exit 1
-# Both programs in one prefix, each in its own folder with probe.exe on F5.
-M_PREFIX="$work/prefix"
-M_DIR="$work"
-e2e_copy_prefix "$work/template" "$M_PREFIX" || exit 1
-for name in baseline vantrel; do
-    rm -rf "${work:?}/$name"
-    mkdir -p "$work/$name/app"
-    "prepare_$name" "$work/$name/app"
-    cp "$probe_exe" "$work/$name/app/probe.exe"
-done
-# The baseline polls exactly the keys Vantrel polls with these files, as
-# often: its start-up and timers, run natively on the same folder, say which.
-polls=$("$polled_keys" "$work/vantrel/app") || { echo "bench: cannot tell which keys Vantrel polls" >&2; exit 1; }
-baseline_polls=()
-while read -r ms keys; do
-    baseline_polls+=("'poll=$ms:${keys// /,}'")
-    echo "   Vantrel and the baseline poll every $ms ms: $keys"
-done <<<"$polls"
-COMMAND[baseline]="'$work/baseline/app/vantrel_baseline.exe' ${baseline_polls[*]} 'F5=$(winepath_of "$work/baseline/app")\\probe.exe'"
-COMMAND[vantrel]="'$work/vantrel/app/Vantrel.exe'"
+bench_prepare_prefix || exit 1
 # The first process brings up the wineserver and the desktop, so that each
 # start below pays only for the program.
 e2e_inspect "$M_PREFIX" "$INSPECT" procs >/dev/null || { echo "bench: Wine does not run" >&2; exit 1; }
@@ -260,10 +188,8 @@ echo "-- idle CPU ms over the minute, by process of the prefix and by thread"
 sed 's/^/   /' "$work/cpu.delta"
 echo "-- resident KiB by mapping at idle, the 25 largest differences"
 row "" Vantrel baseline difference ""
-LC_ALL=C join -a1 -a2 -e0 -o 0,1.2,2.2 <(awk '{ print $2, $1 }' "$work/vantrel/rss.idle" | LC_ALL=C sort) \
-    <(awk '{ print $2, $1 }' "$work/baseline/rss.idle" | LC_ALL=C sort) |
-    awk '{ d = $2 - $3; print (d < 0 ? -d : d), $1, $2, $3, d }' | sort -rn | head -n 25 |
-    while read -r _ what v b d; do row "$what" "$v" "$b" "$d" ""; done
+rss_differences "$work/vantrel/rss.idle" "$work/baseline/rss.idle" 25 |
+    while read -r what v b d; do row "$what" "$v" "$b" "$d" ""; done
 for name in vantrel baseline; do
     echo "-- $name at idle: $(tr '\n' ' ' <"$work/$name/status.idle" | tr -s ' \t' ' ')"
 done

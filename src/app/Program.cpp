@@ -7,10 +7,8 @@
 namespace vantrel::win32 {
 
 Program::ProcessSettings::ProcessSettings() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&controls);
+    // The common controls are loaded with the first control window
+    // (EnsureCommonControls), not here.
     EnablePerMonitorDpiAwareness();
 }
 

@@ -1,5 +1,5 @@
 // The running program as Vantrel.exe builds it: the process-wide settings
-// (common controls, per-monitor DPI), the Win32 port, the shell and the
+// (per-monitor DPI), the Win32 port, the shell and the
 // application wired together. Start() runs the main window's load handler,
 // the program's start-up; the caller then runs the message loop.
 #pragma once

@@ -62,12 +62,25 @@ inline const FontSpec kLinkFont{L"宋体", 9, false, true};
 constexpr Colour kLinkColour{0, 0, 255};
 constexpr Colour kLinkHoverColour{255, 0, 0};
 
-// Assigns a field and counts the change in `revision`; an equal value is no change.
+// Every change of any form's or control's state, counted process-wide: a
+// native shell's pass after an event looks no further when it has not moved.
+inline std::uint64_t& StateChanges() {
+    static std::uint64_t changes = 0;
+    return changes;
+}
+
+// Counts one change in `revision` and in StateChanges().
+inline void CountChange(std::uint64_t& revision) {
+    ++revision;
+    ++StateChanges();
+}
+
+// Assigns a field and counts the change; an equal value is no change.
 template <class T, class U>
 void AssignCounted(T& field, U&& value, std::uint64_t& revision) {
     if (field == value) return;
     field = std::forward<U>(value);
-    ++revision;
+    CountChange(revision);
 }
 
 // Base of every control. Every setter bumps `revision`, which is how a native
@@ -115,7 +128,7 @@ protected:
     void Change(T& field, U&& value) {
         AssignCounted(field, std::forward<U>(value), revision_);
     }
-    void Touch() { ++revision_; }
+    void Touch() { CountChange(revision_); }
 
 private:
     std::wstring name_;

@@ -1,5 +1,6 @@
 #include "win32/port/Trace.h"
 
+#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -34,6 +35,13 @@ void TraceCaughtException(const wchar_t* where) noexcept {
     } catch (...) {
         ::OutputDebugStringW(L"Vantrel: exception (and no memory to describe it)\n");
     }
+}
+
+void TraceShown(const wchar_t* caption, double milliseconds) noexcept {
+    wchar_t line[160];
+    std::swprintf(line, sizeof line / sizeof line[0], L"Vantrel: shown %.60ls %.1f ms after its event\n",
+                  caption ? caption : L"", milliseconds);
+    ::OutputDebugStringW(line);
 }
 
 }  // namespace vantrel::win32

@@ -2,6 +2,7 @@
 // control's place, stacked for Tab and for painting, mirrored when the
 // control's state changed, and given its tooltip.
 
+#include "win32/shell/CommonControls.h"
 #include "win32/shell/FormIds.h"
 #include "win32/shell/FormWindow.h"
 #include "win32/shell/ZOrder.h"
@@ -25,7 +26,7 @@ private:
 
 }  // namespace
 
-void FormWindow::CreateChildren() {
+void FormWindow::ListChildren() {
     const auto& controls = form_.Controls();
     children_.resize(controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -33,11 +34,31 @@ void FormWindow::CreateChildren() {
         children_[i].control = controls[i];
         children_[i].index = static_cast<int>(i);
     }
-    for (Child& child : children_) {
-        const RECT place = PixelRect(child.control->Bounds());
-        child.hwnd = AdapterFor(child.control->Kind()).Create(*this, child, place);
-    }
+}
+
+void FormWindow::CreateChildWindows() {
+    if (childWindowsMade_) return;
+    childWindowsMade_ = true;
+    EnsureCommonControls();
+    // Hidden controls (the picture holders, a field shown only on demand)
+    // get theirs when they are first made visible.
+    for (Child& child : children_)
+        if (child.control->Visible()) MakeChildWindow(child);
     StackChildren();
+    SetIcons();
+    for (Child& child : children_)
+        if (child.hwnd) PushChild(child);
+}
+
+bool FormWindow::MakeChildWindow(Child& child) {
+    const ControlAdapter& adapter = AdapterFor(child.control->Kind());
+    if (!adapter.Windowed() || child.hwnd) return false;
+    // Made at its place at the window's DPI, with its font.
+    child.hwnd = adapter.Create(*this, child, PixelRect(child.control->Bounds()));
+    if (!child.hwnd) return false;
+    // Its state, mirrored so far only where it needs no window, goes in whole.
+    child.pushed = 0;
+    return true;
 }
 
 void FormWindow::StackChildren() {
@@ -58,10 +79,14 @@ void FormWindow::StackChildren() {
 void FormWindow::PushChild(Child& child) {
     Control& control = *child.control;
     if (control.Revision() == child.pushed) return;
+    const ControlAdapter& adapter = AdapterFor(control.Kind());
+    // A kind with a window mirrors into it only once it exists: once the
+    // form was shown and the control is visible.
+    if (adapter.Windowed() && !child.hwnd && childWindowsMade_ && control.Visible() &&
+        MakeChildWindow(child))
+        StackChildren();
     child.pushed = control.Revision();
     PushScope scope(pushing_);
-    const ControlAdapter& adapter = AdapterFor(control.Kind());
-    // A kind with a window mirrors into it only once it exists.
     if (adapter.Windowed() && !child.hwnd) return;
     adapter.Push(*this, child);
     if (child.hwnd) PushToolTip(child);

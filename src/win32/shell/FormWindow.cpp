@@ -7,6 +7,7 @@
 #include "win32/port/Dpi.h"
 #include "win32/port/DpiMetrics.h"
 #include "win32/port/MessagePump.h"
+#include "win32/port/Trace.h"
 #include "win32/shell/FormIds.h"
 #include "win32/shell/controls/ChildCommon.h"
 #include "win32/shell/Shell.h"
@@ -43,7 +44,7 @@ bool FormWindow::Create() {
     if (HWND owner = shell_.OwnerFor(form_)) SetOwner(owner);
     dpi_ = WindowDpi(Handle());
     fonts_ = FontCache(dpi_);
-    CreateChildren();
+    ListChildren();
     Layout(dpi_);
     Push();
     return true;
@@ -96,10 +97,12 @@ void FormWindow::PushForm(bool force) {
     if (form_.CornerRadius() != cornerShown_) ApplyCorners();
     const bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
     if (form_.Visible() && !visible) {
+        CreateChildWindows();
         if (!shownOnce_) CentreOnWorkArea();
         shownOnce_ = true;
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
+        TraceShown(form_.Caption().c_str(), shell_.MillisecondsIntoEvent());
     } else if (!form_.Visible() && visible) {
         ShowWindow(hwnd, SW_HIDE);
     }
@@ -143,8 +146,17 @@ void FormWindow::Layout(int dpi, const RECT* place) {
         SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     FitClientArea();
-    SetIcons();
+    // Icons and control windows exist once the window was first shown.
+    if (childWindowsMade_) {
+        SetIcons();
+        FitChildren();
+    }
     SetToolTipFont();
+    if (form_.CornerRadius() > 0 || cornerShown_ > 0) ApplyCorners();
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void FormWindow::FitChildren() {
     for (Child& child : children_) {
         if (!child.hwnd) continue;
         const ControlAdapter& adapter = AdapterFor(child.control->Kind());
@@ -154,8 +166,6 @@ void FormWindow::Layout(int dpi, const RECT* place) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         adapter.Fit(*this, child);
     }
-    if (form_.CornerRadius() > 0 || cornerShown_ > 0) ApplyCorners();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void FormWindow::FitClientArea() {
@@ -227,6 +237,11 @@ HINSTANCE FormWindow::Instance() const { return shell_.Instance(); }
 BitmapCache& FormWindow::Bitmaps() { return shell_.Bitmaps(); }
 
 void FormWindow::Dispatch(const std::function<void()>& handlers) { shell_.Dispatch(handlers); }
+
+void FormWindow::MirrorAgain(ChildWindow& child) {
+    child.pushed = 0;
+    shell_.WalkNextPass();
+}
 
 FormWindow::Child* FormWindow::ChildById(int id) {
     const int index = id - kFirstControlId;

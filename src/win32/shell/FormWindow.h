@@ -28,7 +28,10 @@ public:
     FormWindow(Shell& shell, Form& form);
     ~FormWindow() override;
 
-    // Creates the window (hidden) and its controls and pushes the form's state.
+    // Creates the window (hidden) and pushes the form's state. The controls'
+    // windows, with their fonts and pictures, are made when the window is
+    // first shown: a form that stays hidden (the main window in the tray, the
+    // voice keys' window) costs one window and its timers.
     bool Create();
     // Mirrors every state change since the last push.
     void Push();
@@ -47,6 +50,7 @@ protected:
     RECT PixelRect(const Rect& twips) const override;
     HFONT FontFor(const FontSpec& font) override { return fonts_.Get(font); }
     void Dispatch(const std::function<void()>& handlers) override;
+    void MirrorAgain(ChildWindow& child) override;
     bool Pushing() const override { return pushing_; }
     bool Closed() const override { return closed_; }
     HBRUSH BackBrush() const override { return backBrush_.get(); }
@@ -75,7 +79,14 @@ private:
     Child* ChildById(int id);
 
     // FormChildren.cpp: the control windows, their order, and mirroring.
-    void CreateChildren();
+    // ListChildren knows every control from the start (timers run in hidden
+    // forms); CreateChildWindows makes the visible controls' windows, once,
+    // before the first show, and PushChild a hidden one's when it shows.
+    void ListChildren();
+    void CreateChildWindows();
+    bool MakeChildWindow(Child& child);
+    // Each control window at its place with its font at the window's DPI.
+    void FitChildren();
     void StackChildren();
     void PushChild(Child& child);
     void PushToolTip(Child& child);
@@ -101,6 +112,7 @@ private:
     std::vector<Child> children_;
     std::uint64_t formPushed_ = 0;
     bool shownOnce_ = false;
+    bool childWindowsMade_ = false;
     bool enabledShown_ = true;  // the form's Enabled as last mirrored
     int cornerShown_ = 0;       // corner radius (twips) the window's shape has
     bool pushing_ = false;  // notifications caused by our own pushes are not user actions

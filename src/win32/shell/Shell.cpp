@@ -73,6 +73,12 @@ FormWindow* Shell::WindowOf(const Form& form) const {
 
 void Shell::Sync() {
     if (!app_ || syncing_) return;
+    // A form's window pushes its state when it is made; after that only a
+    // counted change gives a pass anything to do.
+    if (StateChanges() == syncedChanges_ && !walkNext_) return;
+    syncedChanges_ = StateChanges();
+    walkNext_ = false;
+    ++walked_;
     syncing_ = true;
     // Nothing unloaded is destroyed while the windows are being walked.
     ++depth_;
@@ -83,6 +89,7 @@ void Shell::Sync() {
     } catch (...) {
         // Out of memory while copying items: the next pass tries again.
         TraceCaughtException(L"mirroring the forms");
+        walkNext_ = true;
     }
     --depth_;
     syncing_ = false;
@@ -95,7 +102,7 @@ void Shell::UnloadByUser(Form& form) {
 }
 
 void Shell::Dispatch(const std::function<void()>& handlers) {
-    ++depth_;
+    Enter();
     try {
         handlers();
     } catch (...) {
@@ -106,6 +113,19 @@ void Shell::Dispatch(const std::function<void()>& handlers) {
     --depth_;
     Sync();
     if (depth_ == 0) Collect();
+}
+
+void Shell::Enter() {
+    if (depth_++ == 0) QueryPerformanceCounter(&eventStart_);
+}
+
+double Shell::MillisecondsIntoEvent() const {
+    LARGE_INTEGER now{}, frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart > 0 ? 1000.0 * static_cast<double>(now.QuadPart - eventStart_.QuadPart) /
+                                        static_cast<double>(frequency.QuadPart)
+                                  : 0.0;
 }
 
 void Shell::Collect() {

@@ -48,8 +48,14 @@ public:
         if (end_) end_(cause);
     }
 
-    // Pushes every state change of every loaded form to its window.
+    // Pushes every state change of every loaded form to its window; a pass
+    // with nothing changed since the last one costs one comparison.
     void Sync();
+    // The next pass walks the windows even if no state changed: a window
+    // was found showing something else than its control's state.
+    void WalkNextPass() { walkNext_ = true; }
+    // How many passes walked the forms' windows (for the tests).
+    std::uint64_t WalkedPasses() const { return walked_; }
 
     // Runs the handlers of one native event, then brings the windows up to
     // date. Forms unloaded meanwhile are destroyed once no handler is running
@@ -64,7 +70,7 @@ public:
     // meanwhile are destroyed only when the outermost one is done.
     class Busy {
     public:
-        explicit Busy(Shell& shell) : shell_(shell) { ++shell_.depth_; }
+        explicit Busy(Shell& shell) : shell_(shell) { shell_.Enter(); }
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
         ~Busy() {
@@ -77,6 +83,8 @@ public:
 
     HINSTANCE Instance() const { return instance_; }
     BitmapCache& Bitmaps() { return bitmaps_; }
+    // Milliseconds since the outermost event being handled began.
+    double MillisecondsIntoEvent() const;
 
 private:
     // The hidden window that owns the forms' windows out of the task list.
@@ -92,6 +100,8 @@ private:
         Shell& shell_;
     };
 
+    // One level deeper into native events; the outermost one starts the clock.
+    void Enter();
     FormWindow* WindowOf(const Form& form) const;
     // Gives every form's window the owner OwnerFor names.
     void Reown();
@@ -104,7 +114,11 @@ private:
     // Windows of unloaded forms; their handlers may still be on the stack.
     std::vector<std::unique_ptr<FormWindow>> closed_;
     int depth_ = 0;
+    LARGE_INTEGER eventStart_{};  // when the outermost Dispatch began
     bool syncing_ = false;
+    std::uint64_t syncedChanges_ = 0;  // StateChanges() when the last pass began
+    std::uint64_t walked_ = 0;
+    bool walkNext_ = true;
     bool taskVisible_ = true;
     std::unique_ptr<TaskOwnerWindow> taskOwner_;
     const Form* main_ = nullptr;  // the loaded main window's form

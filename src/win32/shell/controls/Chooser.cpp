@@ -163,7 +163,7 @@ public:
             // Text no pick put into the field (another program can still set
             // it), or a list that showed the items it went over and closed
             // without a pick: the chooser's own text goes back.
-            child.pushed = 0;
+            site.MirrorAgain(child);
             site.Dispatch([] {});
         } else if (code == CBN_DROPDOWN && combo.Locked()) {
             PostMessageW(hwnd, CB_SHOWDROPDOWN, FALSE, 0);
@@ -176,7 +176,7 @@ public:
             if (index < 0 || static_cast<std::size_t>(index) >= child.shown.size()) return;
             const std::wstring item = child.shown[static_cast<std::size_t>(index)];
             if (combo.Locked()) {
-                child.pushed = 0;  // put the locked text back on the next push
+                site.MirrorAgain(child);  // the locked text goes back
                 site.Dispatch([] {});
                 return;
             }

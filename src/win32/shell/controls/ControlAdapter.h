@@ -28,6 +28,9 @@ public:
     virtual HFONT FontFor(const FontSpec& font) = 0;
     // Runs handlers of a native event, then mirrors the forms' state.
     virtual void Dispatch(const std::function<void()>& handlers) = 0;
+    // The control's window no longer shows its state (the user typed into
+    // it, a refused pick): the next pass mirrors the whole state again.
+    virtual void MirrorAgain(ChildWindow& child) = 0;
     // True while the shell puts the forms' own state into the windows: the
     // notifications that causes are not the user's.
     virtual bool Pushing() const = 0;

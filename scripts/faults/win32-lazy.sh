@@ -1,0 +1,12 @@
+# Seeded faults in what a hidden form costs (src/win32/shell): its control
+# windows made with its window, a hidden control's window made anyway, a
+# pass after a changeless event walking every window, a refused pick left in
+# its window. Sourced by the fault runner (see win32-shell.sh for the form).
+fault src/win32/shell/FormWindow.cpp '    ListChildren();
+    Layout(dpi_);' '    ListChildren();
+    CreateChildWindows();
+    Layout(dpi_);' 'a hidden form makes its control windows at once' 'port:ShellLazy.HiddenFormHasItsWindowAndTimersButNoControlWindowsUntilFirstShown'
+fault src/win32/shell/FormChildren.cpp 'if (child.control->Visible()) MakeChildWindow(child);' 'MakeChildWindow(child);' 'hidden controls (the picture holders) get windows with the first show' 'port:ShellLazy.HiddenFormHasItsWindowAndTimersButNoControlWindowsUntilFirstShown'
+fault src/win32/shell/Shell.cpp 'if (StateChanges() == syncedChanges_ && !walkNext_) return;' 'if (false) return;' 'every pass after an event walks every window of every form' 'port:ShellLazy.PassAfterAnEventThatChangedNothingWalksNoWindow'
+fault src/win32/shell/FormWindow.cpp '    child.pushed = 0;
+    shell_.WalkNextPass();' '    child.pushed = 0;' 'a refused pick stays in the chooser window: no pass looks at it' 'port:ShellKeyboard.LockedChooserRefusesAPickFromTheKeyboard'
