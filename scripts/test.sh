@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: native unit tests, a short run of each
 # fuzz target (scripts/fuzz.sh), the Win32 port's tests under Wine, and the
-# end-to-end tests of the real Vantrel.exe under Wine and Xvfb. About 11
+# end-to-end tests of the real Vantrel.exe under Wine and Xvfb. About 13
 # minutes on a clean 2-core machine (each phase prints its seconds).
 #
 # The fuzzing (native, one process) runs beside the port tests (Wine, one
