@@ -39,6 +39,9 @@ for f in "$VANTREL_EXE" "$INSPECT" "$PROBE" "$TRAY_TOOL" "$HOLD_TOOL" "$WINDOW_T
 done
 
 E2E_DIR="$E2E_ROOT/build/e2e"
+# A folder where a case may keep what later cases of its stream reuse (the
+# voice add-on); each stream has its own, so two never write one at once.
+E2E_SHARED="$E2E_DIR/shared"
 TEMPLATE="$E2E_DIR/template"
 SHOTS="$E2E_DIR/shots"
 RESULTS="$E2E_DIR/results"
@@ -150,7 +153,9 @@ start_stream() {
     results="$RESULTS/stream-$((${#STREAM_PIDS[@]} + 1))"
     : >"$results"
     (
-        # The run's screen and template are the run's to remove, not the stream's.
+        # What the stream's cases share (E2E_SHARED) is the stream's own; the
+        # run's screen and template are the run's to remove, not the stream's.
+        E2E_SHARED="$E2E_DIR/shared-$((${#STREAM_PIDS[@]} + 1))"
         STREAM_PIDS=()
         E2E_XVFB_PID=
         trap 'e2e_case_teardown; e2e_stop_xvfb' EXIT
