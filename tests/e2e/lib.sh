@@ -1,7 +1,9 @@
 # shellcheck shell=bash
 # Helpers for the e2e cases (sourced by run.sh after scripts/e2e-env.sh).
 # A case runs with PREFIX (its own copy of the template prefix), APP (a fresh
-# program folder holding Vantrel.exe) and APP_WIN (APP as a Windows path).
+# program folder holding Vantrel.exe) and APP_WIN (APP as a Windows path);
+# what later cases reuse goes in E2E_SHARED, never elsewhere in E2E_DIR:
+# cases run in two streams at once, and each stream has its own E2E_SHARED.
 # A case function returns 0 on success or calls `fail REASON` and returns 1.
 
 E2E_CASES=()

@@ -10,7 +10,7 @@ VOICE_ADDON=
 
 voice_addon() {
     if [[ -z $VOICE_ADDON ]]; then
-        VOICE_ADDON="$E2E_DIR/voice-yy"
+        VOICE_ADDON="$E2E_SHARED/voice-yy"
         bash "$E2E_ROOT/scripts/make-voice-addon.sh" "$VOICE_ADDON" >/dev/null || return 1
     fi
     mkdir -p "$APP/tools"
