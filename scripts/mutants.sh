@@ -139,19 +139,33 @@ matrix_file() {
     else echo "$MUTANTS_MATRIX/base-$(port_program "${1#port:}").txt"; fi
 }
 
+# Runs the test program of unit or port CHECK (or the copy $2) with gtest
+# filter $3; whole output when $4 is set, else only failures for unit tests.
+run_tests() {
+    case $1 in
+    unit) timeout 300 "${2:-$native/tests/unit_tests}" --gtest_filter="$3" --gtest_brief=$([[ -n $4 ]] && echo 0 || echo 1) ;;
+    port:*) run_port "$(port_program "${1#port:}")" "$3" "$2" ;;
+    esac
+}
+
 # Runs CHECK on its program as built (or the copy $2); prints "failed",
 # "passed" or "ran nothing" (with why).
 run_check() {
-    local check=$1 exe=${2:-} out rc keep filter
+    local check=$1 exe=${2:-} out rc keep filter seen last=
     out=$(mktemp)
     keep=$(matrix_file "$check" "$exe") || keep=
     filter=${check#port:}
-    [[ -n $keep ]] && filter='*'
+    [[ $check == unit || -n $keep ]] && filter='*'
     case $check in
-    unit)
-        timeout 300 "${exe:-$native/tests/unit_tests}" --gtest_brief=$([[ -n $keep ]] && echo 0 || echo 1) >"$out" 2>&1; rc=$? ;;
-    port:*)
-        run_port "$(port_program "${check#port:}")" "$filter" "$exe" >"$out" 2>&1; rc=$? ;;
+    unit|port:*)
+        run_tests "$check" "$exe" "$filter" "$keep" >"$out" 2>&1; rc=$?
+        # A matrix goes on past a test that died, with the tests not yet run.
+        while [[ -n $keep ]] && ! grep -q '^\[==========\] .* ran\.' "$out"; do
+            seen=$(tr -d '\r' <"$out" | sed -n 's/^\[ RUN      \] //p' | paste -sd:)
+            [[ -n $seen && $seen != "$last" ]] || break
+            last=$seen
+            run_tests "$check" "$exe" "-$seen" "$keep" >>"$out" 2>&1
+        done ;;
     e2e:*)
         E2E_ONLY=${check#e2e:} wine_lock timeout 600 bash "$root/tests/e2e/run.sh" ${exe:+"$exe"} >"$out" 2>&1; rc=$? ;;
     esac

@@ -23,14 +23,15 @@ fi
 ls "$dir"/base-*.txt >/dev/null 2>&1 || { echo "no test program ran in $dir" >&2; exit 2; }
 
 # One line a test that failed (or died) under a fault: "N TEST"; a test that
-# died mid-run has no result line, so the last one started is named.
+# died has no result line: it is the one started before the next start (the
+# run goes on with the tests not yet run) or before the end.
 catches() {
     local f n
     for f in "$dir"/fault-*.txt; do
         [[ -f $f ]] || continue
         n=${f##*/fault-}; n=${n%.txt}
         awk -v n="$n" '
-            /^\[ RUN      \] / { running = $4 }
+            /^\[ RUN      \] / { if (running != "") print n, running " (died)"; running = $4 }
             /^\[  FAILED  \] .* \([0-9]+ ms\)$/ { print n, $4; running = "" }
             /^\[       OK \] / { running = "" }
             END { if (running != "") print n, running " (died)" }' "$f"
@@ -53,17 +54,18 @@ for base in "$dir"/base-*.txt; do
     echo "== $program"
     sed -n 's/^\[ RUN      \] //p' "$base" | sort -u >"$dir/tests-$program.txt"
     awk '
-        FNR == NR { tests[$0] = 1; next }
+        FNR == NR { tests[$0] = 1; order[++nt] = $0; next }
         $2 in tests { by[$1] = by[$1] " " $2; of[$2] = of[$2] " " $1; count[$1]++ }
         END {
-            for (t in tests) {
+            for (j = 1; j <= nt; j++) {
+                t = order[j]
                 if (!(t in of)) { none[++nn] = t; continue }
                 k = split(of[t], fs, " "); alone = ""
                 for (i = 1; i <= k; i++) if (count[fs[i]] == 1) alone = alone " " fs[i]
                 if (alone == "") shared[++ns] = t " (" k " shared)"
                 else single[++nu] = t ": alone on" alone
             }
-            printf "%d tests: %d catch nothing, %d only shared catches, %d alone on some fault\n", length(tests), nn, ns, nu
+            printf "%d tests: %d catch nothing, %d only shared catches, %d alone on some fault\n", nt, nn, ns, nu
             print "-- catch nothing"; for (i = 1; i <= nn; i++) print "  " none[i]
             print "-- only shared catches"; for (i = 1; i <= ns; i++) print "  " shared[i]
             print "-- alone on some fault"; for (i = 1; i <= nu; i++) print "  " single[i]
