@@ -166,3 +166,5 @@ fault src/ui/tray/frmMenuForm.cpp '    if (port.FileExists(pages)) {' '    if (!
       'help: the classic help file wins over the HTML help'
 fault src/ui/settings/StartAtLogOn.cpp $'    for (RegRoot root : kRoots)\n        if (auto left = Remove(port, root)) {' $'    for (RegRoot root : {RegRoot::CurrentUser})\n        if (auto left = Remove(port, root)) {' \
       'settings: "no" leaves the per-machine value'
+fault src/ui/tray/icon1.cpp '    app.Get<logo>().Show();' '    app.Get<logo>();' \
+      'tray: the splash is loaded but never shown'
