@@ -40,13 +40,11 @@ protected:
     long Count(const std::wstring& prefix) { return static_cast<long>(port.CallsTo(prefix).size()); }
 };
 
-TEST_F(TrayTest, StartAddsOneIconLeavesTheTaskListAndShowsTheSplash) {
+TEST_F(TrayTest, StartAddsOneIconAndLeavesTheTaskList) {
     EXPECT_EQ(port.CallsTo(L"AddTrayIcon"),
               (std::vector<std::wstring>{L"AddTrayIcon(Vantrel (按 F12 配置))"}));
     EXPECT_FALSE(app.TaskVisible());
-    EXPECT_FALSE(Tray().Visible());
     EXPECT_EQ(Tray().Caption(), L"Icon1");
-    EXPECT_TRUE(app.Find<logo>()->Visible());
 }
 
 TEST_F(TrayTest, OnlyARightButtonPressOpensTheMenu) {
@@ -268,8 +266,6 @@ TEST_F(ExitChooserTest, EscapeAnswersEachDialogsCancellingChoice) {
 TEST_F(ExitChooserTest, EndAsksOverTheChooserAndNoReturnsToIt) {
     chooser->Command2.Click();
     ASSERT_TRUE(app.IsLoaded<un1>());
-    EXPECT_EQ(app.Find<un1>()->Caption(), L"确定退出");
-    EXPECT_EQ(app.Find<un1>()->Label1.Caption(), L"你确定要结束Vantrel吗？");
     EXPECT_TRUE(app.IsLoaded<endset01>());
     app.Find<un1>()->Command2.Click();
     EXPECT_FALSE(app.IsLoaded<un1>());
