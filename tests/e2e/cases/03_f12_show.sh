@@ -4,8 +4,7 @@ E2E_CASES+=(f12_show)
 
 case_f12_show() {
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    start_running || return
     sleep 2
     local main
     if main=$(insp find Vantrel) && [[ $(field "$(head -n1 <<<"$main")" visible) == 1 ]]; then
