@@ -168,3 +168,7 @@ fault src/ui/settings/StartAtLogOn.cpp $'    for (RegRoot root : kRoots)\n      
       'settings: "no" leaves the per-machine value'
 fault src/ui/tray/icon1.cpp '    app.Get<logo>().Show();' '    app.Get<logo>();' \
       'tray: the splash is loaded but never shown'
+fault src/ui/main/Form1_Load.cpp '            if (!chooser.Text().empty()) continue;' '' \
+      'start-up: every reload adds the key names to the choosers again'
+fault src/ui/tray/icon1.cpp $'    Hide();\n    app.SetTaskVisible(false);' '    Hide();' \
+      'tray: the program keeps its task-list entry'

@@ -38,11 +38,6 @@ TEST_F(Bytes, WrittenBytesReadBackExactlyIncludingNulsAndBrokenGbk) {
     EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"Custom.dll"});
 }
 
-TEST_F(Bytes, MissingOrUnreadableFileGivesNothing) {
-    EXPECT_EQ(port.ReadBytes(folder / L"absent.dll"), std::nullopt);
-    EXPECT_EQ(port.ReadBytes(folder.path()), std::nullopt);
-}
-
 // Checked against Wine's and iconv's code page 936 tables: pinyin letters,
 // the middle dot, the euro sign and the ideographic space are in GBK; the
 // no-break space, ñ, ©, the bullet, Thai, Hangul and emoji are not.
