@@ -35,6 +35,10 @@ native=$root/build/native
 win=$root/build/win32
 lock=/tmp/vantrel-wine.lock
 
+# Fault copies sit beside the builds: one run at a time in a worktree.
+exec 8>"$root/build/.mutants.lock"
+flock -n 8 || { echo "another seeded-fault run is using these builds" >&2; exit 2; }
+
 files=() olds=() news=() whats=() checks=() sets=()
 set_name=
 fault() {
@@ -90,9 +94,10 @@ build_for() {
     esac
 }
 
-# The lock for one Wine run, unless the runner holds it already.
+# The lock for one Wine run, unless the runner holds it already; no Wine
+# process keeps the run lock (fd 8) or the Wine lock (fd 9) open after it.
 held=0
-wine_lock() { if ((held)); then "$@" 9>&-; else flock "$lock" "$@"; fi; }
+wine_lock() { if ((held)); then "$@" 8>&- 9>&-; else flock "$lock" "$@" 8>&-; fi; }
 
 # Runs port test program $1 (or the copy $3) with gtest filter $2 under Wine.
 run_port() {
@@ -281,10 +286,7 @@ for n in "${chosen[@]}"; do
     [[ -n ${copy_of[$n]:-} ]] || continue
     if [[ ${checks[$((n - 1))]} == port:* ]]; then port_faults+=("$n"); else other_faults+=("$n"); fi
 done
-if ((${#port_faults[@]})) && [[ -n ${MUTANTS_MATRIX:-} ]]; then
-    # Whole programs run per fault: the lock is taken for each run alone.
-    for n in "${port_faults[@]}"; do judge "$n"; done
-elif ((${#port_faults[@]})); then
+if ((${#port_faults[@]})); then
     exec 9>"$lock"
     flock 9
     held=1

@@ -33,7 +33,7 @@ catches() {
         awk -v n="$n" '
             /^\[ RUN      \] / { if (running != "") print n, running " (died)"; running = $4 }
             /^\[  FAILED  \] .* \([0-9]+ ms\)$/ { print n, $4; running = "" }
-            /^\[       OK \] / { running = "" }
+            /^\[       OK \] / || /^\[  SKIPPED \] .* \([0-9]+ ms\)$/ { running = "" }
             END { if (running != "") print n, running " (died)" }' "$f"
     done | sed 's/ (died)$//' | sort -u
 }
