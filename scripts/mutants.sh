@@ -23,6 +23,10 @@
 #   bash scripts/mutants.sh              # every set
 #   bash scripts/mutants.sh win32        # one set (logic, win32, win32-shell ...)
 #   bash scripts/mutants.sh 3 17         # faults by the numbers printed
+# With MUTANTS_MATRIX=DIR (see scripts/faults/matrix.sh) a unit or port
+# check runs its whole test program, not only its filter, and keeps each
+# run's output as DIR/base-PROGRAM.txt (the sources as they are) and
+# DIR/fault-N.txt, so the tests that catch each fault can be read.
 # Wine runs take /tmp/vantrel-wine.lock, one check at a time.
 # Exits non-zero unless every fault chosen was caught.
 set -uo pipefail
@@ -30,6 +34,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 native=$root/build/native
 win=$root/build/win32
 lock=/tmp/vantrel-wine.lock
+
+# Fault copies sit beside the builds: one run at a time in a worktree.
+exec 8>"$root/build/.mutants.lock"
+flock -n 8 || { echo "another seeded-fault run is using these builds" >&2; exit 2; }
 
 files=() olds=() news=() whats=() checks=() sets=()
 set_name=
@@ -86,9 +94,10 @@ build_for() {
     esac
 }
 
-# The lock for one Wine run, unless the runner holds it already.
+# The lock for one Wine run, unless the runner holds it already; no Wine
+# process keeps the run lock (fd 8) or the Wine lock (fd 9) open after it.
 held=0
-wine_lock() { if ((held)); then "$@" 9>&-; else flock "$lock" "$@"; fi; }
+wine_lock() { if ((held)); then "$@" 8>&- 9>&-; else flock "$lock" "$@" 8>&-; fi; }
 
 # Runs port test program $1 (or the copy $3) with gtest filter $2 under Wine.
 run_port() {
@@ -126,16 +135,42 @@ judge_in_run() {
     if ((failed)); then echo failed; elif ((matched)); then echo passed; else echo "ran nothing (no test matches)"; fi
 }
 
+# Where a matrix run keeps the output of CHECK run on the copy $2 (nothing
+# outside a matrix run, and nothing for an end-to-end case).
+matrix_file() {
+    [[ -n ${MUTANTS_MATRIX:-} && $1 != e2e:* ]] || return 1
+    if [[ -n ${2:-} ]]; then echo "$MUTANTS_MATRIX/fault-${2##*.fault}.txt" | sed 's/\.exe\.txt$/.txt/'
+    elif [[ $1 == unit ]]; then echo "$MUTANTS_MATRIX/base-unit_tests.txt"
+    else echo "$MUTANTS_MATRIX/base-$(port_program "${1#port:}").txt"; fi
+}
+
+# Runs the test program of unit or port CHECK (or the copy $2) with gtest
+# filter $3; whole output when $4 is set, else only failures for unit tests.
+run_tests() {
+    case $1 in
+    unit) timeout 300 "${2:-$native/tests/unit_tests}" --gtest_filter="$3" --gtest_brief=$([[ -n $4 ]] && echo 0 || echo 1) ;;
+    port:*) run_port "$(port_program "${1#port:}")" "$3" "$2" ;;
+    esac
+}
+
 # Runs CHECK on its program as built (or the copy $2); prints "failed",
 # "passed" or "ran nothing" (with why).
 run_check() {
-    local check=$1 exe=${2:-} out rc
+    local check=$1 exe=${2:-} out rc keep filter seen last=
     out=$(mktemp)
+    keep=$(matrix_file "$check" "$exe") || keep=
+    filter=${check#port:}
+    [[ $check == unit || -n $keep ]] && filter='*'
     case $check in
-    unit)
-        timeout 300 "${exe:-$native/tests/unit_tests}" --gtest_brief=1 >"$out" 2>&1; rc=$? ;;
-    port:*)
-        run_port "$(port_program "${check#port:}")" "${check#port:}" "$exe" >"$out" 2>&1; rc=$? ;;
+    unit|port:*)
+        run_tests "$check" "$exe" "$filter" "$keep" >"$out" 2>&1; rc=$?
+        # A matrix goes on past a test that died, with the tests not yet run.
+        while [[ -n $keep ]] && ! grep -q '^\[==========\] .* ran\.' "$out"; do
+            seen=$(tr -d '\r' <"$out" | sed -n 's/^\[ RUN      \] //p' | paste -sd:)
+            [[ -n $seen && $seen != "$last" ]] || break
+            last=$seen
+            run_tests "$check" "$exe" "-$seen" "$keep" >>"$out" 2>&1
+        done ;;
     e2e:*)
         E2E_ONLY=${check#e2e:} wine_lock timeout 600 bash "$root/tests/e2e/run.sh" ${exe:+"$exe"} >"$out" 2>&1; rc=$? ;;
     esac
@@ -152,6 +187,7 @@ run_check() {
         elif ((rc != 0)) && { ((rc >= 124)) || grep -q '^\[ RUN      \]' "$out"; }; then echo failed
         else echo "ran nothing (exit $rc: $(tail -n1 "$out"))"; fi ;;
     esac
+    [[ -n $keep ]] && tr -d '\r' <"$out" >"$keep"
     rm -f "$out"
 }
 
@@ -171,11 +207,16 @@ for n in "${chosen[@]}"; do
 done
 for program in "${!filters_of[@]}"; do
     out=$(mktemp)
-    cmake --build "$win" --target "$program" >/dev/null 2>&1 && run_port "$program" "${filters_of[$program]}" >"$out" 2>&1
+    filter=${filters_of[$program]}
+    [[ -n ${MUTANTS_MATRIX:-} ]] && filter='*'
+    cmake --build "$win" --target "$program" >/dev/null 2>&1 && run_port "$program" "$filter" >"$out" 2>&1
     for check in "${!check_state[@]}"; do
         [[ ${check_state[$check]} == pending && $(port_program "${check#port:}") == "$program" ]] || continue
         check_state[$check]=$(judge_in_run "${check#port:}" "$out")
+        # A matrix counts every test of the program: all must pass as they are.
+        [[ -n ${MUTANTS_MATRIX:-} ]] && grep -q '^\[  FAILED  \]' "$out" && check_state[$check]="failed (a test of $program fails)"
     done
+    [[ -n ${MUTANTS_MATRIX:-} ]] && tr -d '\r' <"$out" >"$MUTANTS_MATRIX/base-$program.txt"
     rm -f "$out"
 done
 for n in "${chosen[@]}"; do

@@ -140,3 +140,35 @@ fault src/ui/settings/StartAtLogOn.cpp '        if (RunValueAt(port, root) != co
       'settings: a per-machine value that could not be written is taken as written (the per-user key is never tried)'
 fault src/system/Registry.cpp 'if (!value || value->type != kRegSz) return {};' 'if (!value) return {};' \
       'registry: a value of another type is read as text'
+# Form runtime and the native list's edit plan
+fault src/ui/forms/Application.cpp $'    if (cancel != 0) {\n        done();' $'    if (false) {\n        done();' \
+      'forms: a form whose Form_QueryUnload refuses unloads anyway'
+fault src/ui/forms/Controls.h $'        if (v == value_) return;\n        value_ = v;' $'        value_ = v;' \
+      'forms: a check box raises Click when set to the value it has'
+fault src/ui/forms/Controls.h '    else if (selected_ > index) --selected_;' '' \
+      'forms: removing a line above the selection moves the selection down a line'
+fault src/win32/shell/ItemEdit.h 'while (tail < shorter - head &&' 'while (tail < shorter &&' \
+      'list edit: the common tail may overlap the common head'
+# Start-up, files and menus
+fault src/ui/main/Form1_Load.cpp $'        Timer1.SetEnabled(false);\n        Timer2.SetEnabled(false);\n        port.MessageBox' '        port.MessageBox' \
+      'start-up: a second copy polls keys while it shows its refusal'
+fault src/engine/KeyTable.cpp 'for (std::size_t i = 1; i < names.size(); ++i)' 'for (std::size_t i = 0; i < names.size(); ++i)' \
+      'key table: "无" is given a key code'
+fault src/ui/main/Form1_Table.cpp 'SplitFieldBytes(FirstLineBytes(bytes))' 'SplitFieldBytes(JoinedLineBytes(bytes))' \
+      'Function.dll: a second line fills the slots the first left'
+fault src/engine/TableBytes.cpp "if (c != '\\r' && c != '\\n') joined += c;" "if (c != '\\r') joined += c;" \
+      'Custom.dll: a lone LF stays inside the entry it breaks'
+fault src/engine/SaveTransaction.cpp 'size && *size > kMaxFileBytes) {' 'size && *size > 2 * kMaxFileBytes) {' \
+      'save: a file grown past 16 MB is called unreadable, not too large'
+fault src/ui/main/Form1_Editor.cpp $'    MarkEdited();\n    cmddelt.SetEnabled(false);' '    MarkEdited();' \
+      'editor: delete stays enabled after a delete, with no line pressed'
+fault src/ui/tray/frmMenuForm.cpp '    if (port.FileExists(pages)) {' '    if (!port.FileExists(folder + L"\\Vantrel.hlp") && port.FileExists(pages)) {' \
+      'help: the classic help file wins over the HTML help'
+fault src/ui/settings/StartAtLogOn.cpp $'    for (RegRoot root : kRoots)\n        if (auto left = Remove(port, root)) {' $'    for (RegRoot root : {RegRoot::CurrentUser})\n        if (auto left = Remove(port, root)) {' \
+      'settings: "no" leaves the per-machine value'
+fault src/ui/tray/icon1.cpp '    app.Get<logo>().Show();' '    app.Get<logo>();' \
+      'tray: the splash is loaded but never shown'
+fault src/ui/main/Form1_Load.cpp '            if (!chooser.Text().empty()) continue;' '' \
+      'start-up: every reload adds the key names to the choosers again'
+fault src/ui/tray/icon1.cpp $'    Hide();\n    app.SetTaskVisible(false);' '    Hide();' \
+      'tray: the program keeps its task-list entry'

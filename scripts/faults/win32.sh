@@ -99,4 +99,9 @@ fault $p/Win32Session.cpp 'privileges.Privileges[0].Attributes = SE_PRIVILEGE_EN
       'port:Session.*Privilege*'
 fault $p/Win32Port.cpp '::PlaySoundW(file.c_str(), nullptr, flags);' '::PlaySoundW(file.c_str(), nullptr, flags & ~SND_ASYNC);' \
       'voice: every sound plays synchronously' 'e2e:voice_keys'
+fault $p/Win32Registry.cpp 'value.data.resize(got / sizeof(wchar_t));' 'value.data.resize((got + 1) / sizeof(wchar_t));' \
+      'registry: an odd trailing byte is read as half a character' 'port:Registry.*'
+fault $p/Win32Registry.cpp 'const std::size_t byteCount = (data.size() + 1) * sizeof(wchar_t);' \
+      'const std::size_t byteCount = data.size() * sizeof(wchar_t);' \
+      'registry: a string is stored without its terminator' 'port:Registry.*'
 unset p

@@ -380,3 +380,21 @@ custom_dll_is() {
     want=$(printf '%s\r\n' "$1" | iconv -f UTF-8 -t GBK | od -An -tx1)
     [[ -f $APP/Custom.dll && $(od -An -tx1 <"$APP/Custom.dll") == "$want" ]]
 }
+
+# Starts Vantrel.exe and waits until it runs; variables set on the call
+# reach the program (WINEDEBUG=-all,+winmm start_running).
+start_running() {
+    start_vantrel
+    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running"
+}
+
+# The open popup menu (#32768) as an inspector line, waited for up to 4 s.
+open_menu() {
+    local i menu
+    for ((i = 0; i < 20; i++)); do
+        menu=$(insp list | awk -F'\t' '/class=#32768/ && /visible=1/ { print; exit }')
+        [[ -n $menu ]] && { printf '%s\n' "$menu"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}

@@ -1,9 +1,9 @@
-// Files as exact bytes (ReadBytes, WriteBytes with atomic replacement) and
-// which texts the files' code page can hold (CanStore).
+// Files as exact bytes (ReadBytes, WriteBytes) and which texts the files'
+// code page can hold (CanStore). WriteLine is WriteBytes of the encoded
+// line: the replacement's failures are held in CodecAndWriteTest.cpp.
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "win32/port/Handles.h"
 #include "win32/port/Win32Port.h"
 
 namespace vantrel::win32 {
@@ -36,38 +36,6 @@ TEST_F(Bytes, WrittenBytesReadBackExactlyIncludingNulsAndBrokenGbk) {
     ASSERT_TRUE(port.WriteBytes(target, "").ok);
     EXPECT_EQ(port.ReadBytes(target), std::string());
     EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"Custom.dll"});
-}
-
-TEST_F(Bytes, MissingOrUnreadableFileGivesNothing) {
-    EXPECT_EQ(port.ReadBytes(folder / L"absent.dll"), std::nullopt);
-    EXPECT_EQ(port.ReadBytes(folder.path()), std::nullopt);
-}
-
-TEST_F(Bytes, RefusedReplacementLeavesTheOldFileWhole) {
-    const std::string old = "F5   C:\\old.txt\r\n";
-    WriteRaw(target, old);
-    ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
-    const IoResult readOnly = port.WriteBytes(target, "new");
-    EXPECT_FALSE(readOnly.ok);
-    EXPECT_EQ(readOnly.reason, L"没有写入权限（文件或文件夹只读，或被拒绝访问）");
-    EXPECT_EQ(ReadRaw(target), old);
-    ASSERT_TRUE(::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL));
-
-    {
-        UniqueFile holder(::CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-        ASSERT_TRUE(holder);
-        const IoResult inUse = port.WriteBytes(target, "new");
-        EXPECT_FALSE(inUse.ok);
-        EXPECT_EQ(inUse.reason, L"文件正被其他程序使用");
-    }
-    EXPECT_EQ(ReadRaw(target), old);
-    EXPECT_EQ(folder.List(), std::vector<std::wstring>{L"Custom.dll"});
-}
-
-TEST_F(Bytes, WriteLineIsGbkWithCrLfThroughTheSameReplacement) {
-    ASSERT_TRUE(port.WriteLine(target, L"中F5").ok);
-    EXPECT_EQ(port.ReadBytes(target), std::string("\xD6\xD0" "F5\r\n"));
 }
 
 // Checked against Wine's and iconv's code page 936 tables: pinyin letters,

@@ -68,41 +68,35 @@ TEST_F(Registry, EmptyStringAndDefaultValue) {
     EXPECT_EQ(GetRegString(port, root, base, L""), L"默认");
 }
 
-TEST_F(Registry, ExpandStringIsNotAString) {
-    const wchar_t data[] = L"%SystemRoot%\\notepad.exe";
-    SetRaw(L"Path", REG_EXPAND_SZ, data, sizeof data);
-    const auto value = port.RegQuery(root, base, L"Path");
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(value->type, kRegExpandSz);
-    EXPECT_EQ(GetRegString(port, root, base, L"Path"), L"");
-}
-
-TEST_F(Registry, EmbeddedNulIsKeptByThePortAndCutAbove) {
-    const wchar_t data[] = L"ab\0cd";  // six units with the terminator
-    SetRaw(L"Path", REG_SZ, data, sizeof data);
-    const auto value = port.RegQuery(root, base, L"Path");
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(value->data, std::wstring(data, 6));
-    EXPECT_EQ(GetRegString(port, root, base, L"Path"), L"ab");
-}
-
-TEST_F(Registry, ValueStoredWithoutTerminatorComesBackWhole) {
-    // Windows adds the terminator itself when the unit after the data is one,
-    // so the buffer goes on past the stored part.
-    const wchar_t data[] = L"calc.exe|";
-    SetRaw(L"Path", REG_SZ, data, 8 * sizeof(wchar_t));
-    const auto value = port.RegQuery(root, base, L"Path");
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(value->data, L"calc.exe");
-    EXPECT_EQ(GetRegString(port, root, base, L"Path"), L"calc.exe");
-}
-
-TEST_F(Registry, OddTrailingByteIsDropped) {
-    const wchar_t data[] = L"abc|";
-    SetRaw(L"Path", REG_SZ, data, 7);
-    const auto value = port.RegQuery(root, base, L"Path");
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(value->data, L"abc");
+// Values another program stored, byte for byte: what the port reads back,
+// and what the helpers above make of it.
+TEST_F(Registry, StoredValuesComeBackAsStoredAndOnlyStringsReadAsText) {
+    const wchar_t expand[] = L"%SystemRoot%\\notepad.exe", nul[] = L"ab\0cd", open[] = L"calc.exe|",
+                  odd[] = L"abc|";
+    struct Row {
+        const wchar_t* name;
+        DWORD type;
+        const void* data;
+        DWORD bytes;
+        std::wstring read, text;
+    };
+    const Row rows[] = {
+        {L"Expand", REG_EXPAND_SZ, expand, sizeof expand, std::wstring(expand, std::size(expand)), L""},
+        // Six units with the terminator: the port keeps them, the text stops at the first.
+        {L"Nul", REG_SZ, nul, sizeof nul, std::wstring(nul, 6), L"ab"},
+        // Without a terminator: Windows adds one itself when the unit after
+        // the data is one, so the buffer must go on past the stored part.
+        {L"Open", REG_SZ, open, 8 * sizeof(wchar_t), L"calc.exe", L"calc.exe"},
+        {L"Odd", REG_SZ, odd, 7, L"abc", L"abc"},
+    };
+    for (const Row& row : rows) {
+        SetRaw(row.name, row.type, row.data, row.bytes);
+        const auto value = port.RegQuery(root, base, row.name);
+        ASSERT_TRUE(value.has_value()) << row.name;
+        EXPECT_EQ(value->type, row.type) << row.name;
+        EXPECT_EQ(value->data, row.read) << row.name;
+        EXPECT_EQ(GetRegString(port, root, base, row.name), row.text) << row.name;
+    }
 }
 
 TEST_F(Registry, SettingCreatesMissingLevels) {

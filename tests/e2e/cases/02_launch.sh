@@ -9,8 +9,7 @@ case_launch() {
     install_probe probe10.exe
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
     write_gbk_line "$APP/Custom.dll" "F5   $(app_path probe.exe),F10   $(app_path probe10.exe)"
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    start_running || return
     sleep 2
     if main=$(insp find Vantrel) && [[ $(field "$(head -n1 <<<"$main")" visible) == 1 ]]; then
         fail "ordinary start shows the main window" || return

@@ -34,8 +34,7 @@ case_system_keys() {
     # Screen saver on F2, CD door open on F3, close on F6, start page on F4.
     write_gbk_line "$APP/Function.dll" "无,无,F2,F3,F6,F4,无"
     write_gbk_line "$APP/Custom.dll" "F5   $(app_path probe.exe)"
-    WINEDEBUG=-all,+mci,+message start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    WINEDEBUG=-all,+mci,+message start_running || return
     sleep 1.5
 
     local main

@@ -20,8 +20,7 @@ parts.append("F5   " + probe)
 with open(path, "wb") as f:
     f.write(",".join(parts).encode("gbk") + b"\r\n")
 PY
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    start_running || return
     local main
     main=$(insp wait Vantrel 30) || fail "no main window within 30 s of the start" || return
     local log="$APP/probe.log" end=$((SECONDS + 30))

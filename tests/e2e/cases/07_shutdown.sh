@@ -9,8 +9,7 @@ case_shutdown() {
     cp "$WINDOW_TOOL" "$APP/window.exe"
     write_gbk_line "$APP/Function.dll" "F2,无,无,无,无,无,无"
     start_in_prefix "$APP/window.exe"
-    WINEDEBUG=-all,+process start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    WINEDEBUG=-all,+process start_running || return
     insp wait window 20 visible >/dev/null || fail "window.exe did not start" || return
     sleep 1
     press F2

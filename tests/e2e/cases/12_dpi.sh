@@ -23,8 +23,7 @@ main_window_at_dpi() {
     if ((dpi != 96)); then set_dpi "$dpi" || fail "could not set LogPixels=$dpi" || return; fi
     write_gbk_line "$APP/Function.dll" "F2,无,F3,无,无,F11,无"
     write_gbk_line "$APP/Custom.dll" "F5   C:\\音乐\\我的歌单.m3u,F10   C:\\Program Files\\Notepad++\\notepad++.exe"
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    start_running || return
     sleep 2
     press F12
     local main

@@ -40,8 +40,7 @@ case_voice_keys() {
     voice_addon || fail "could not build the voice add-on" || return
     printf '1\r\n' >"$APP/tools/yy/set1.dll"
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
-    WINEDEBUG=-all,+winmm start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    WINEDEBUG=-all,+winmm start_running || return
     sleep 2
     if insp find 语音热键设置 | grep -q 'visible=1'; then
         fail "the voice-key window shows at start" || return
@@ -71,8 +70,7 @@ case_voice_without_addon() {
     rm -f "$APP/tools/yy/on.dll"
     printf '1\r\n' >"$APP/tools/yy/set1.dll"
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
-    WINEDEBUG=-all,+winmm start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    WINEDEBUG=-all,+winmm start_running || return
     sleep 2
     local texts
     texts=$(insp texts 语音热键设置) || fail "the voice-key window is not loaded" || return

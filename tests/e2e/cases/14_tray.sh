@@ -23,13 +23,7 @@ tray_choose() {
     read -r x y <<<"$(tray_icon_point)" || return 1
     # The icon is drawn in the taskbar's own window.
     click_at "$x" "$y" class=Shell_TrayWnd 3 || return
-    local i
-    for ((i = 0; i < 20; i++)); do
-        menu=$(insp list | awk -F'\t' '/class=#32768/ && /visible=1/ { print; exit }')
-        [[ -n $menu ]] && break
-        sleep 0.2
-    done
-    [[ -n $menu ]] || return 1
+    menu=$(open_menu) || return 1
     [[ -z ${1:-} ]] && return 0
     local at
     case $1 in
@@ -51,8 +45,7 @@ tray_start() {
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
     write_gbk_line "$APP/Custom.dll" "F5   $(app_path probe.exe)"
     # Wine's systray trace shows each Shell_NotifyIcon call the program makes.
-    WINEDEBUG=-all,+systray start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    WINEDEBUG=-all,+systray start_running || return
     sleep 7  # the splash closes after six seconds
     e2e_park_pointer
 }

@@ -78,13 +78,8 @@ case_about_and_browser() {
     show_main || return
     # 帮助(&H) by its access key, then 关于... (its second item).
     xdotool key alt+h
-    local menu l t r b i
-    for ((i = 0; i < 20; i++)); do
-        menu=$(insp list | awk -F'\t' '/class=#32768/ && /visible=1/ { print; exit }')
-        [[ -n $menu ]] && break
-        sleep 0.2
-    done
-    [[ -n $menu ]] || fail "Alt+H opened no menu" || return
+    local menu l t r b
+    menu=$(open_menu) || fail "Alt+H opened no menu" || return
     IFS=, read -r l t r b <<<"$(field "$menu" rect)"
     click_at $(((l + r) / 2)) $((b - 3 - (b - t - 6) / 4)) "hwnd=$(field "$menu" hwnd)" || return
     insp wait 关于Vantrel 5 visible >/dev/null || fail "关于... opened no window titled 关于Vantrel" || return

@@ -165,17 +165,6 @@ shot_button() {
     sleep 0.4
 }
 
-# The open popup menu (#32768) as an inspector line.
-open_menu() {
-    local i menu
-    for ((i = 0; i < 20; i++)); do
-        menu=$(insp list | awk -F'\t' '/class=#32768/ && /visible=1/ { print; exit }')
-        [[ -n $menu ]] && { printf '%s\n' "$menu"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
-
 # The popup menu just opened by $2, pictured as state $1 with the pointer on
 # its top border (no item lit). Leaves MENU_RECT "l,t,r,b".
 open_menu_shot() {

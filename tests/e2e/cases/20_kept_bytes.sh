@@ -13,8 +13,7 @@ case_kept_bytes() {
     function=$(sha1sum <"$APP/Function.dll")
     inode=$(stat -c %i "$APP/Custom.dll")
 
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    start_running || return
     insp wait 提示 20 visible >/dev/null || fail "no message about the large Function.dll" || return
     insp texts 提示 | grep -qF "文件“$APP_WIN\\Function.dll”大于 16 MB" ||
         fail "message: $(insp texts 提示 | tr '\t\n' ' |')" || return

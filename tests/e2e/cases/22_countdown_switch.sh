@@ -10,8 +10,7 @@ case_countdown_switch() {
     write_gbk_line "$APP/Function.dll" "F2,无,无,无,无,无,无"
     write_gbk_line "$APP/Custom.dll" "F5   $(app_path window.exe)"
     printf 'ShutdownCountdown=1\r\nSwitchToRunning=1\r\n' >"$APP/Vantrel.ini"
-    start_vantrel
-    wait_vantrel_count 1 20 || fail "Vantrel.exe is not running" || return
+    start_running || return
     sleep 7  # the splash closes after six seconds
 
     # An open program: brought back, restored, not started again.
