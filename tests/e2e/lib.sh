@@ -398,3 +398,14 @@ open_menu() {
     done
     return 1
 }
+
+# The memory map (/proc/PID/maps) of this case's running Vantrel.exe.
+vantrel_maps() {
+    local pid
+    for pid in $(pgrep -f 'Vantrel\.exe'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$PREFIX" || continue
+        cat "/proc/$pid/maps" && return 0
+    done
+    tool_error "no Vantrel.exe process of this prefix to read the memory map of"
+    return 1
+}

@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # A bound function key held once launches its target exactly once, in the
 # program folder, shown normally; an F10 entry (target from character 7)
-# launches too.
+# launches too. Until then the hidden main window has no control windows and
+# the DLLs loaded on first need are not loaded.
 E2E_CASES+=(launch)
 
 case_launch() {
@@ -14,6 +15,14 @@ case_launch() {
     if main=$(insp find Vantrel) && [[ $(field "$(head -n1 <<<"$main")" visible) == 1 ]]; then
         fail "ordinary start shows the main window" || return
     fi
+    # Hidden, it is one window: no control windows yet, and none of the DLLs
+    # only a window, a sound or the browser needs.
+    [[ -z $(insp texts Vantrel) ]] || fail "the hidden main window already has control windows" || return
+    local maps dll
+    maps=$(vantrel_maps) || return
+    for dll in winmm.dll oleaut32.dll; do
+        ! grep -qi "/$dll\$" <<<"$maps" || fail "$dll is loaded before anything needs it" || return
+    done
 
     local log="$APP/probe.log"
     press F5
