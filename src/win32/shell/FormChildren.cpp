@@ -39,18 +39,12 @@ void FormWindow::ListChildren() {
 void FormWindow::CreateChildWindows() {
     if (childWindowsMade_) return;
     childWindowsMade_ = true;
-    // A window made topmost while hidden stays so: under Wine it was found
-    // out of the topmost band once its control windows (the choosers bring
-    // drop-down popups it owns) had been made.
-    const bool topmost = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     EnsureCommonControls();
     // Hidden controls (the picture holders, a field shown only on demand)
     // get theirs when they are first made visible.
     for (Child& child : children_)
         if (child.control->Visible()) MakeChildWindow(child);
     StackChildren();
-    if (topmost && !(GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST))
-        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetIcons();
     for (Child& child : children_)
         if (child.hwnd) PushChild(child);
