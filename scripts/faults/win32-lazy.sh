@@ -11,6 +11,3 @@ fault src/win32/shell/Shell.cpp 'if (StateChanges() == syncedChanges_ && !walkNe
 fault src/win32/shell/FormWindow.cpp '    child.pushed = 0;
     shell_.WalkNextPass();' '    child.pushed = 0;' 'a refused pick stays in the chooser window: no pass looks at it' 'port:ShellKeyboard.LockedChooserRefusesAPickFromTheKeyboard'
 fault src/win32/CMakeLists.txt 'shell32 winmm_delay advapi32' 'shell32 winmm advapi32' 'the sound DLL loads with the program instead of with the first sound' 'e2e:launch'
-fault src/win32/shell/FormWindow.cpp '        if (topmost && !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST))
-            SetWindowPos(' '        if (false)
-            SetWindowPos(' 'the main window, topmost since its load, drops below the splash at its first show' 'e2e:add_entry'

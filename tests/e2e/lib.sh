@@ -409,3 +409,25 @@ vantrel_maps() {
     tool_error "no Vantrel.exe process of this prefix to read the memory map of"
     return 1
 }
+
+# The splash (the one untitled form) as an inspector line, waiting up to 5 s
+# for it to show.
+splash_line() {
+    local i splash
+    for ((i = 0; i < 25; i++)); do
+        splash=$(insp list | grep -P 'visible=1\t.*class=VantrelForm\ttitle=$' | head -n1)
+        [[ -n $splash ]] && { printf '%s\n' "$splash"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
+# Waits until the splash is gone.
+splash_gone() {
+    local i
+    for ((i = 0; i < 50; i++)); do
+        insp list | grep -qP 'visible=1\t.*class=VantrelForm\ttitle=$' || return 0
+        sleep 0.2
+    done
+    return 1
+}

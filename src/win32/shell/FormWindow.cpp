@@ -97,16 +97,10 @@ void FormWindow::PushForm(bool force) {
     if (form_.CornerRadius() != cornerShown_) ApplyCorners();
     const bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
     if (form_.Visible() && !visible) {
-        // A window made topmost while hidden stays so: under Wine it was
-        // found out of the topmost band after its first show had made its
-        // control windows (the choosers bring drop-down popups it owns).
-        const bool topmost = (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         CreateChildWindows();
         if (!shownOnce_) CentreOnWorkArea();
         shownOnce_ = true;
         ShowWindow(hwnd, SW_SHOW);
-        if (topmost && !(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST))
-            SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         UpdateWindow(hwnd);
         TraceShown(form_.Caption().c_str(), shell_.MillisecondsIntoEvent());
     } else if (!form_.Visible() && visible) {

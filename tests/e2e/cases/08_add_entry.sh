@@ -8,6 +8,9 @@ case_add_entry() {
     install_probe probe.exe
     write_gbk_line "$APP/Function.dll" "无,无,无,无,无,无,无"
     start_and_show_main || return
+    # The splash stays topmost for its six seconds; a pick unticks
+    # 总在最前端, and the main window would go below it.
+    splash_gone || fail "the splash did not go" || return
 
     pick_with_mouse 6 4 || fail "the add row's list did not open" || return
     [[ $(chooser_text 6) == F5 ]] || fail "add row shows '$(chooser_text 6)' after picking F5" || return

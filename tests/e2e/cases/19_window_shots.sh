@@ -206,28 +206,6 @@ header_menu() {
     open_menu_shot "$1" "$2" || return
 }
 
-# The splash (the one untitled form) as an inspector line, waiting up to 5 s
-# for it to show.
-splash_line() {
-    local i splash
-    for ((i = 0; i < 25; i++)); do
-        splash=$(insp list | grep -P 'visible=1\t.*class=VantrelForm\ttitle=$' | head -n1)
-        [[ -n $splash ]] && { printf '%s\n' "$splash"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
-
-# Waits until the splash is gone.
-splash_gone() {
-    local i
-    for ((i = 0; i < 50; i++)); do
-        insp list | grep -qP 'visible=1\t.*class=VantrelForm\ttitle=$' || return 0
-        sleep 0.2
-    done
-    return 1
-}
-
 window_shots() {
     SHOT_DPI=$1
     if ((SHOT_DPI != 96)); then set_dpi "$SHOT_DPI" || fail "could not set LogPixels=$SHOT_DPI" || return; fi
