@@ -55,9 +55,6 @@ idle_phase() {
     done
 }
 
-# The main window's inspector line.
-main_window() { e2e_inspect "$M_PREFIX" "$INSPECT" find Vantrel | head -n1; }
-
 # Holds F12 until the main window shows; prints nothing, fails after 5 s.
 show_main() {
     e2e_park_pointer

@@ -20,9 +20,8 @@ M_PROGRAMS=
 m_now_us() { echo $((${EPOCHREALTIME/./})); }
 
 # Starts a Windows program in $M_PREFIX from /, with Wine's systray and exec
-# channels on (and those $M_CHANNELS adds, e.g. ",+win"), so that its
-# Shell_NotifyIcon and ShellExecute calls show in M_TRACE as they happen:
-# m_start EXE ARGS...
+# channels on, so that its Shell_NotifyIcon and ShellExecute calls show in
+# M_TRACE as they happen: m_start EXE ARGS...
 m_start() {
     M_TRACE="$M_DIR/trace.$(m_now_us).log"
     local fifo="$M_TRACE.fifo"
@@ -30,7 +29,7 @@ m_start() {
     mkfifo "$fifo"
     (while IFS= read -r line; do printf '%s %s\n' "${EPOCHREALTIME/./}" "$line"; done <"$fifo" >"$M_TRACE") &
     M_READER=$!
-    (cd / && WINEPREFIX="$M_PREFIX" WINEDEBUG="-all,+systray,+exec${M_CHANNELS:-}" exec wine "$@" 2>"$fifo" >/dev/null) &
+    (cd / && WINEPREFIX="$M_PREFIX" WINEDEBUG=-all,+systray,+exec exec wine "$@" 2>"$fifo" >/dev/null) &
     M_PID=$!
 }
 
