@@ -39,7 +39,6 @@ void FormWindow::ListChildren() {
 void FormWindow::CreateChildWindows() {
     if (childWindowsMade_) return;
     childWindowsMade_ = true;
-    EnsureCommonControls();
     // Hidden controls (the picture holders, a field shown only on demand)
     // get theirs when they are first made visible.
     for (Child& child : children_)
@@ -96,6 +95,7 @@ void FormWindow::PushToolTip(Child& child) {
     const std::wstring& text = child.control->ToolTipText();
     if (text.empty() && !child.tipAdded) return;
     if (!toolTip_) {
+        EnsureCommonControls();
         toolTip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,

@@ -2,7 +2,8 @@
 # A bound function key held once launches its target exactly once, in the
 # program folder, shown normally; an F10 entry (target from character 7)
 # launches too. Until then the hidden main window has no control windows and
-# the DLLs loaded on first need are not loaded.
+# the DLLs loaded on first need are not loaded (the splash, all pictures,
+# needs no common controls).
 E2E_CASES+=(launch)
 
 case_launch() {
@@ -20,7 +21,7 @@ case_launch() {
     [[ -z $(insp texts Vantrel) ]] || fail "the hidden main window already has control windows" || return
     local maps dll
     maps=$(vantrel_maps) || return
-    for dll in winmm.dll oleaut32.dll; do
+    for dll in winmm.dll oleaut32.dll comctl32.dll; do
         ! grep -qi "/$dll\$" <<<"$maps" || fail "$dll is loaded before anything needs it" || return
     done
 

@@ -267,7 +267,7 @@ window_shots() {
     insp wait 关于Vantrel 5 hidden >/dev/null || fail "About did not close" || return
 
     # The "功能" tab at the bottom left.
-    until_matches shot_hover main-function-menu-hover Static 功能 || return
+    until_matches shot_hover main-function-menu-hover VantrelPicture 功能 || return
     xdotool click 1
     open_menu_shot function-menu "the 功能 tab" || return
     xdotool key Escape

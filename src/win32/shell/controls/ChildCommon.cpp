@@ -1,5 +1,7 @@
 #include "win32/shell/controls/ChildCommon.h"
 
+#include "win32/shell/CommonControls.h"
+#include "win32/shell/controls/PictureWindow.h"
 #include "win32/shell/FormIds.h"
 #include "win32/shell/Gdi.h"
 #include "win32/shell/WindowText.h"
@@ -13,6 +15,9 @@ DWORD ChildStyle(const Control& control) {
 HWND CreateChildWindow(ControlSite& site, ChildWindow& child, const ControlAdapter& adapter,
                        const RECT& place, const wchar_t* className, DWORD style, DWORD exStyle) {
     const Control& control = *child.control;
+    // The system's control classes are the common controls' (version 6, by
+    // the manifest): loaded with the first of them, never for pictures alone.
+    if (lstrcmpW(className, kPictureClass) != 0) EnsureCommonControls();
     const std::wstring name = adapter.Name(control);
     HWND hwnd = CreateWindowExW(exStyle, className, name.c_str(), style, place.left, place.top,
                                 place.right - place.left, place.bottom - place.top, site.FormHandle(),

@@ -1,8 +1,9 @@
-// An image: a picture face drawn by its own owner-drawn static window, named
-// by its accessible name, that raises mouse events and clicks.
+// An image: a picture face drawn in its own window (the program's picture
+// class), named by its accessible name, that raises mouse events and clicks.
 #include "win32/shell/controls/ActionKeys.h"
 #include "win32/shell/controls/Adapters.h"
 #include "win32/shell/controls/ChildCommon.h"
+#include "win32/shell/controls/PictureWindow.h"
 #include "win32/shell/controls/Pointer.h"
 #include "win32/shell/BitmapCache.h"
 
@@ -12,8 +13,8 @@ namespace {
 class ImageWindow final : public ControlAdapter {
 public:
     HWND Create(ControlSite& site, ChildWindow& child, const RECT& place) const override {
-        const DWORD style = ChildStyle(*child.control) | SS_NOTIFY | SS_OWNERDRAW;
-        return CreateChildWindow(site, child, *this, place, WC_STATICW, style);
+        if (!RegisterPictureClass(site.Instance())) return nullptr;
+        return CreateChildWindow(site, child, *this, place, kPictureClass, ChildStyle(*child.control));
     }
 
     void Push(ControlSite& site, ChildWindow& child) const override {

@@ -1,0 +1,16 @@
+// The window class of images: an owner-drawn picture that tells its parent
+// of clicks, as a static control with SS_NOTIFY | SS_OWNERDRAW does. It is
+// the program's own class so that a form made only of pictures (the splash)
+// needs neither the common controls nor the system's control classes.
+#pragma once
+
+#include "win32/shell/Win32.h"
+
+namespace vantrel::win32 {
+
+inline constexpr wchar_t kPictureClass[] = L"VantrelPicture";
+
+// Registers the class in `instance` the first time; false when it cannot.
+bool RegisterPictureClass(HINSTANCE instance);
+
+}  // namespace vantrel::win32
