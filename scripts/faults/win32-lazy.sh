@@ -13,4 +13,3 @@ fault src/win32/shell/FormWindow.cpp '    child.pushed = 0;
     shell_.WalkNextPass();' '    child.pushed = 0;' 'a refused pick stays in the chooser window: no pass looks at it' 'port:ShellKeyboard.LockedChooserRefusesAPickFromTheKeyboard'
 fault src/win32/CMakeLists.txt 'shell32 winmm_delay advapi32' 'shell32 winmm advapi32' 'the sound DLL loads with the program instead of with the first sound' 'e2e:launch'
 fault src/win32/shell/controls/Image.cpp 'place, kPictureClass, ChildStyle' 'place, WC_STATICW, SS_NOTIFY | SS_OWNERDRAW | ChildStyle' 'pictures are static controls: the splash alone loads the common controls' 'e2e:launch'
-fault src/win32/shell/controls/PictureWindow.cpp '        NotifyParent(hwnd, STN_CLICKED);' '' 'a click on a picture (the 功能 tab, the splash) does nothing' 'e2e:pictures'

@@ -31,10 +31,6 @@ public:
         return RouteClickable(site, child, message, wParam, lParam);
     }
 
-    void Notify(ControlSite& site, ChildWindow& child, UINT code) const override {
-        if (code == STN_CLICKED) RaiseClick(site, *child.control);
-    }
-
     void Paint(ControlSite& site, const ChildWindow& child, const DRAWITEMSTRUCT& item) const override {
         FillRect(item.hDC, &item.rcItem, site.BackBrush());
         if (const Picture* picture = Face(*child.control))

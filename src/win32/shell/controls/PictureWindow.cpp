@@ -7,11 +7,6 @@ namespace {
 // subclass owns GWLP_USERDATA).
 constexpr int kFontSlot = 0;
 
-void NotifyParent(HWND hwnd, UINT code) {
-    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
-                 reinterpret_cast<LPARAM>(hwnd));
-}
-
 // The parent draws the face (WM_DRAWITEM), with the colours it answers to
 // WM_CTLCOLORSTATIC set in the DC, as for an owner-drawn static.
 void AskParentToDraw(HWND hwnd, HDC dc) {
@@ -34,13 +29,7 @@ void AskParentToDraw(HWND hwnd, HDC dc) {
 LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
-        return HTCLIENT;
-    case WM_LBUTTONDOWN:
-        NotifyParent(hwnd, STN_CLICKED);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        NotifyParent(hwnd, STN_DBLCLK);
-        return 0;
+        return HTCLIENT;  // the mouse is the shell's: it raises the clicks
     case WM_GETDLGCODE:
         return DLGC_STATIC;
     case WM_ERASEBKGND:

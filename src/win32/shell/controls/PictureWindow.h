@@ -1,6 +1,6 @@
-// The window class of images: an owner-drawn picture that tells its parent
-// of clicks, as a static control with SS_NOTIFY | SS_OWNERDRAW does. It is
-// the program's own class so that a form made only of pictures (the splash)
+// The window class of images: a picture its parent draws (WM_DRAWITEM), as
+// for an owner-drawn static control, that takes the mouse. It is the
+// program's own class so that a form made only of pictures (the splash)
 // needs neither the common controls nor the system's control classes.
 #pragma once
 
