@@ -83,6 +83,7 @@ int Run(int cycles, int saves) {
                        driver.StaticsDestroyed());
     }
     if (!driver.OpenMainWindow(why)) return fail(why);
+    report.Mark(L"window open", paused, saved, driver.Settled(), driver.StaticsDestroyed());
     for (int i = 1; i <= saves; ++i, ++saved) {
         if (!driver.SaveOnce(saved, why)) return fail(why);
         if (AtCheckpoint(i, saves))

@@ -25,10 +25,16 @@ std::size_t Report::Add(std::wstring stage, int cycles, int saves, const Figures
     return rows_.size() - 1;
 }
 
+void Report::Mark(std::wstring stage, int cycles, int saves, const Figures& figures,
+                  long staticsDestroyed) {
+    rows_[Add(std::move(stage), cycles, saves, figures, staticsDestroyed)].startsPhase = true;
+}
+
 std::vector<Report::Phase> Report::Phases() const {
     std::vector<Phase> phases;
     for (std::size_t i = baseline_ + 1; i < rows_.size(); ++i) {
-        if (phases.empty() || rows_[i].stage != rows_[i - 1].stage)
+        if (rows_[i].startsPhase) continue;
+        if (phases.empty() || rows_[i].stage != rows_[i - 1].stage || rows_[i - 1].startsPhase)
             phases.push_back({i - 1, i, i});
         else
             phases.back().last = i;

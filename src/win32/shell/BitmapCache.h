@@ -27,6 +27,8 @@ public:
     // Draws the named bitmap (or its double-size variant) stretched to
     // `target`; false when it is missing.
     bool Draw(HDC dc, const std::wstring& resource, const RECT& target);
+    // Lets every bitmap go.
+    void Clear() { loaded_.clear(); }
 
 private:
     HINSTANCE instance_;

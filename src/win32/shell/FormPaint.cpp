@@ -34,7 +34,7 @@ void FormWindow::PaintBackdrop(HDC dc, const ChildWindow& over) {
         RECT overlap{};
         if (!IntersectRect(&overlap, &face, &area)) continue;
         OffsetRect(&face, -area.left, -area.top);
-        shell_.Bitmaps().Draw(dc, picture->resource, face);
+        bitmaps_.Draw(dc, picture->resource, face);
     }
 }
 

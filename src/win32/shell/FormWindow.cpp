@@ -28,7 +28,8 @@ constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
-FormWindow::FormWindow(Shell& shell, Form& form) : shell_(shell), form_(form) {}
+FormWindow::FormWindow(Shell& shell, Form& form)
+    : shell_(shell), form_(form), bitmaps_(shell.Instance()) {}
 
 FormWindow::~FormWindow() { Close(); }
 
@@ -58,6 +59,7 @@ void FormWindow::Close() {
     // Timers stop, and browsers let go of their windows before those are destroyed.
     for (Child& child : children_) AdapterFor(child.control->Kind()).Close(*this, child);
     DestroyBound();
+    bitmaps_.Clear();
 }
 
 void FormWindow::SetOwner(HWND owner) {
@@ -234,7 +236,6 @@ RECT FormWindow::PixelRect(const Rect& b) const {
 
 HINSTANCE FormWindow::Instance() const { return shell_.Instance(); }
 
-BitmapCache& FormWindow::Bitmaps() { return shell_.Bitmaps(); }
 
 void FormWindow::Dispatch(const std::function<void()>& handlers) { shell_.Dispatch(handlers); }
 

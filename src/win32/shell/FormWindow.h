@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/shell/BitmapCache.h"
 #include "win32/shell/FontCache.h"
 #include "win32/shell/Gdi.h"
 #include "win32/shell/WindowBase.h"
@@ -56,7 +57,7 @@ protected:
     HBRUSH BackBrush() const override { return backBrush_.get(); }
     Colour BackColour() const override { return backShown_; }
     HBRUSH BrushFor(Colour colour) override;
-    BitmapCache& Bitmaps() override;
+    BitmapCache& Bitmaps() override { return bitmaps_; }
     void PaintBackdrop(HDC dc, const ChildWindow& over) override;
     void Subclass(ChildWindow& child, HWND hwnd, WNDPROC& original) override;
     bool& SwallowChars() override { return swallowChars_; }
@@ -120,6 +121,9 @@ private:
     bool swallowChars_ = false;  // a key the handler swallowed: drop its characters too
     int dpi_ = 96;
     FontCache fonts_;
+    // The bitmaps its pictures show: loaded with the first paint, let go
+    // with the window (the splash's picture goes with the splash).
+    BitmapCache bitmaps_;
     Icon bigIcon_, smallIcon_;  // the program's icon at the window's DPI
     Font tipFont_;              // the tooltip's, the system's status font at the window's DPI
     Brush backBrush_;

@@ -5,7 +5,7 @@
 
 namespace vantrel::win32 {
 
-Shell::Shell(HINSTANCE instance) : instance_(instance), bitmaps_(instance) {}
+Shell::Shell(HINSTANCE instance) : instance_(instance) {}
 
 Shell::~Shell() {
     for (auto& [form, window] : windows_) window->Close();

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "win32/port/EndMessages.h"
-#include "win32/shell/BitmapCache.h"
 #include "win32/shell/WindowBase.h"
 #include "ui/forms/Application.h"
 #include "ui/forms/FormHost.h"
@@ -82,7 +81,6 @@ public:
     };
 
     HINSTANCE Instance() const { return instance_; }
-    BitmapCache& Bitmaps() { return bitmaps_; }
     // Milliseconds since the outermost event being handled began.
     double MillisecondsIntoEvent() const;
 
@@ -109,7 +107,6 @@ private:
 
     HINSTANCE instance_;
     Application* app_ = nullptr;
-    BitmapCache bitmaps_;
     std::unordered_map<const Form*, std::unique_ptr<FormWindow>> windows_;
     // Windows of unloaded forms; their handlers may still be on the stack.
     std::vector<std::unique_ptr<FormWindow>> closed_;
