@@ -40,10 +40,17 @@ void FormWindow::CreateChildWindows() {
     if (childWindowsMade_) return;
     childWindowsMade_ = true;
     // Hidden controls (the picture holders, a field shown only on demand)
-    // get theirs when they are first made visible.
+    // get theirs when they are first made visible. The rest are made from
+    // the top of the stack down: a new child window goes below its
+    // siblings, so they stand stacked as made.
+    std::vector<Child*> made;
+    std::vector<Stacked> items;
     for (Child& child : children_)
-        if (child.control->Visible()) MakeChildWindow(child);
-    StackChildren();
+        if (child.control->Visible() && AdapterFor(child.control->Kind()).Windowed()) {
+            made.push_back(&child);
+            items.push_back({child.control->Bounds(), child.control->TabStop()});
+        }
+    for (std::size_t index : PlanZOrder(items)) MakeChildWindow(*made[index]);
     SetIcons();
     for (Child& child : children_)
         if (child.hwnd) PushChild(child);

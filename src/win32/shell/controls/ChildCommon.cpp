@@ -19,6 +19,9 @@ HWND CreateChildWindow(ControlSite& site, ChildWindow& child, const ControlAdapt
     // the manifest): loaded with the first of them, never for pictures alone.
     if (lstrcmpW(className, kPictureClass) != 0) EnsureCommonControls();
     const std::wstring name = adapter.Name(control);
+    // Made in the state the control is in, so the first push has nothing to
+    // change: each ShowWindow or EnableWindow is a round trip to the system.
+    style |= (control.Visible() ? WS_VISIBLE : 0) | (control.Enabled() ? 0 : WS_DISABLED);
     HWND hwnd = CreateWindowExW(exStyle, className, name.c_str(), style, place.left, place.top,
                                 place.right - place.left, place.bottom - place.top, site.FormHandle(),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + child.index)),
@@ -70,6 +73,8 @@ void RaiseClick(ControlSite& site, Control& control) {
 }
 
 void RepaintArea(ControlSite& site, const ChildWindow& child) {
+    // A form not on screen is painted whole when it shows.
+    if (!IsWindowVisible(site.FormHandle())) return;
     const RECT r = site.PixelRect(child.control->Bounds());
     RedrawWindow(site.FormHandle(), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

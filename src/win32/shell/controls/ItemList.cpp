@@ -14,7 +14,10 @@ bool PushItems(ChildWindow& child, const std::vector<std::wstring>& items, const
     const ItemEdit edit = PlanItemEdit(child.shown, items);
     if (edit.None()) return false;
     HWND hwnd = child.hwnd;
-    const bool bulk = edit.remove + edit.insert > kBulkLines;
+    // A list not on screen (its form not shown yet) is filled quietly too:
+    // each line would otherwise set its scroll bar, a round trip each.
+    const bool onScreen = IsWindowVisible(hwnd) != FALSE;
+    const bool bulk = edit.remove + edit.insert > kBulkLines || !onScreen;
     if (bulk) SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
     if (edit.remove > 0 && edit.remove == child.shown.size()) {
         SendMessageW(hwnd, messages.reset, 0, 0);
@@ -35,7 +38,7 @@ bool PushItems(ChildWindow& child, const std::vector<std::wstring>& items, const
     child.shown = items;
     if (bulk) {
         SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        if (onScreen) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     }
     return true;
 }
