@@ -18,6 +18,8 @@ source "$root/bench/programs.sh"
 
 idle_seconds=${BENCH_IDLE_SECONDS:-120}
 shows=${BENCH_SHOWS:-5}
+# The first show happens once per process: it is timed over this many starts.
+first_starts=${BENCH_FIRST_SHOWS:-5}
 work="$root/build/bench-memory"
 win="$root/build/win32"
 # BENCH_VANTREL_EXE measures another build of Vantrel.exe (a step kept aside).
@@ -132,11 +134,19 @@ sleep 1
 hide_main || { echo "bench: the main window did not hide" >&2; exit 1; }
 idle_phase shown_once
 
-# The time to show, in a run of its own with the debug output traced.
+# The time to show, in runs of their own with the debug output traced: the
+# first show of each of $first_starts starts, then the later shows of the last.
 stop_program vantrel
-timed_start || { echo "bench: Vantrel with the relay trace did not start" >&2; exit 1; }
-sleep 8
-first=$(timed_show "$M_TRACE") || exit 1
+firsts=()
+for ((i = 0; i < first_starts; i++)); do
+    ((i == 0)) || stop_program vantrel
+    timed_start || { echo "bench: Vantrel with its debug output traced did not start" >&2; exit 1; }
+    sleep 8
+    firsts+=("$(timed_show "$M_TRACE")") || exit 1
+done
+sorted_firsts=$(printf '%s\n' "${firsts[@]}" | sort -n)
+first=$(sed -n "$(((first_starts + 1) / 2))p" <<<"$sorted_firsts")
+first_max=$(tail -n1 <<<"$sorted_firsts")
 later=()
 for ((i = 1; i < shows; i++)); do
     hide_main || exit 1
@@ -149,7 +159,7 @@ echo "   load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
-row() { printf '%-42s %12s %12s %8s  %s\n' "$@"; }
+row() { printf '%-52s %12s %12s %8s  %s\n' "$@"; }
 
 echo
 echo "== memory (Wine: $(wine --version 2>/dev/null); $(nproc) cores; idle phases of $idle_seconds s)"
@@ -164,7 +174,8 @@ row "VmRSS idle, after one show and hide" "$(mib "$a")" "$(mib "$b")" "$(ratio "
     "<= 1.3x: $(verdict 'a <= 1.3 * b' "$a" "$b")"
 a=${R[vantrel.shown_once.cpu]:-} b=${R[baseline.shown_once.cpu]:-}
 row "CPU over the same $idle_seconds s" "$a ms" "$b ms" "$(ratio "$a" "$b")" ""
-row "F12 seen to shown, first show" "$first ms" "" "" "<= 100 ms: $(verdict 'a <= 100' "$first")"
+row "F12 seen to shown, first show (median of $first_starts starts)" "$first ms" "" "" "<= 100 ms: $(verdict 'a <= 100' "$first")"
+row "F12 seen to shown, first show (max of $first_starts)" "$first_max ms" "" "" "(all: ${firsts[*]})"
 row "F12 seen to shown, later (max of $((shows - 1)))" "$later_max ms" "" "" "<= 100 ms: $(verdict 'a <= 100' "$later_max")"
 echo
 for phase in never_shown shown_once; do

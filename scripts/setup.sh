@@ -13,7 +13,7 @@ packages=(
   wine wine64 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1
   libxfixes3 libxxf86vm1 fonts-wine
   # a headless display, input and screenshots
-  xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
+  xvfb xauth xdotool x11-utils imagemagick fonts-wqy-microhei locales
   # voice add-on, installer, zip, the tests' small tools
   espeak-ng sox nsis zip unzip python3 e2fsprogs mount
 )

@@ -26,6 +26,24 @@ DWORD FormStyle(const Form& form) {
 // Control parent: the dialog manager walks the form's controls for Tab.
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
+// A hot-tracked control (a button) under the pointer asked the system to
+// tell it when the mouse leaves. Its form hidden, the mouse has left: the
+// control is told so and the tracking ends, which Wine would otherwise keep
+// polling, hit-testing the hidden control many times a second.
+void EndMouseTracking(HWND form) {
+    TRACKMOUSEEVENT tracking{};
+    tracking.cbSize = sizeof tracking;
+    tracking.dwFlags = TME_QUERY;
+    if (!TrackMouseEvent(&tracking) || !tracking.hwndTrack) return;
+    HWND tracked = tracking.hwndTrack;
+    if (tracked != form && !IsChild(form, tracked)) return;
+    const DWORD kinds = tracking.dwFlags & (TME_HOVER | TME_LEAVE | TME_NONCLIENT);
+    if (!kinds) return;
+    tracking.dwFlags = TME_CANCEL | kinds;
+    TrackMouseEvent(&tracking);
+    if (kinds & TME_LEAVE) SendMessageW(tracked, (kinds & TME_NONCLIENT) ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+}
+
 }  // namespace
 
 FormWindow::FormWindow(Shell& shell, Form& form)
@@ -107,6 +125,7 @@ void FormWindow::PushForm(bool force) {
         TraceShown(form_.Caption().c_str(), shell_.MillisecondsIntoEvent());
     } else if (!form_.Visible() && visible) {
         ShowWindow(hwnd, SW_HIDE);
+        EndMouseTracking(hwnd);
     }
 }
 
