@@ -7,7 +7,7 @@ fault src/win32/shell/FormWindow.cpp '    ListChildren();
     Layout(dpi_);' '    ListChildren();
     CreateChildWindows();
     Layout(dpi_);' 'a hidden form makes its control windows at once' 'port:ShellLazy.HiddenFormHasItsWindowAndTimersButNoControlWindowsUntilFirstShown'
-fault src/win32/shell/FormChildren.cpp 'if (child.control->Visible()) MakeChildWindow(child);' 'MakeChildWindow(child);' 'hidden controls (the picture holders) get windows with the first show' 'port:ShellLazy.HiddenFormHasItsWindowAndTimersButNoControlWindowsUntilFirstShown'
+fault src/win32/shell/FormChildren.cpp 'if (child.control->Visible() && AdapterFor(child.control->Kind()).Windowed()) {' 'if (AdapterFor(child.control->Kind()).Windowed()) {' 'hidden controls (the picture holders) get windows with the first show' 'port:ShellLazy.HiddenFormHasItsWindowAndTimersButNoControlWindowsUntilFirstShown'
 fault src/win32/shell/Shell.cpp 'if (StateChanges() == syncedChanges_ && !walkNext_) return;' 'if (false) return;' 'every pass after an event walks every window of every form' 'port:ShellLazy.PassAfterAnEventThatChangedNothingWalksNoWindow'
 fault src/win32/shell/FormWindow.cpp '    child.pushed = 0;
     shell_.WalkNextPass();' '    child.pushed = 0;' 'a refused pick stays in the chooser window: no pass looks at it' 'port:ShellKeyboard.LockedChooserRefusesAPickFromTheKeyboard'
