@@ -6,10 +6,14 @@ namespace vantrel::win32 {
 
 WindowBase::~WindowBase() { DestroyBound(); }
 
-bool WindowBase::RegisterClassOnce(HINSTANCE instance, const wchar_t* className, HICON icon) {
+bool RegisterClassIfNew(const WNDCLASSEXW& wc) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, className, &existing)) return true;
+    if (GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) return true;
+    return RegisterClassExW(&wc) != 0;
+}
+
+bool WindowBase::RegisterClassOnce(HINSTANCE instance, const wchar_t* className, HICON icon) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
@@ -19,7 +23,7 @@ bool WindowBase::RegisterClassOnce(HINSTANCE instance, const wchar_t* className,
     wc.hIconSm = icon;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = className;
-    return RegisterClassExW(&wc) != 0;
+    return RegisterClassIfNew(wc);
 }
 
 HWND WindowBase::CreateBound(HINSTANCE instance, const wchar_t* className, DWORD exStyle,

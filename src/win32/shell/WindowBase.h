@@ -7,6 +7,10 @@
 
 namespace vantrel::win32 {
 
+// Registers `wc` unless its instance already has a class of that name;
+// false when it can do neither.
+bool RegisterClassIfNew(const WNDCLASSEXW& wc);
+
 class WindowBase {
 public:
     WindowBase() = default;

@@ -1,5 +1,7 @@
 #include "win32/shell/controls/PictureWindow.h"
 
+#include "win32/shell/WindowBase.h"
+
 namespace vantrel::win32 {
 namespace {
 
@@ -62,9 +64,6 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 bool RegisterPictureClass(HINSTANCE instance) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kPictureClass, &existing)) return true;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS | CS_PARENTDC;
@@ -73,7 +72,7 @@ bool RegisterPictureClass(HINSTANCE instance) {
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kPictureClass;
-    return RegisterClassExW(&wc) != 0;
+    return RegisterClassIfNew(wc);
 }
 
 }  // namespace vantrel::win32
