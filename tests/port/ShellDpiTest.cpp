@@ -198,14 +198,13 @@ TEST_F(ShellDpi, ChooserListIconsAndTooltipAreRemadeForTheNewDpi) {
 }
 
 TEST_F(ShellDpi, PicturesAndShapeFollowTheNewSize) {
-    const HWND picture = Window(form, form.picture);
-    EXPECT_EQ(PixelOf(picture, 2, 1), RGB(255, 0, 0));
+    // A picture the form draws itself.
+    ASSERT_EQ(Window(form, form.picture), nullptr);
+    EXPECT_EQ(DrawnPixelOf(form, form.picture, 2, 1), RGB(255, 0, 0));
     MoveToDpi(dpi * 3 / 2, {10, 10});
     // 6 x 3 pixels now: drawn from the double-size picture.
-    RECT r{};
-    GetClientRect(picture, &r);
-    EXPECT_EQ(r.right, 6);
-    EXPECT_EQ(PixelOf(picture, 3, 1), RGB(0, 0, 255));
+    EXPECT_EQ(DrawnPixelOf(form, form.picture, 3, 1, dpi * 3 / 2), RGB(0, 0, 255));
+    EXPECT_NE(DrawnPixelOf(form, form.picture, 6, 1, dpi * 3 / 2), RGB(0, 0, 255));
     // The rounded corners are cut for the new size: 90 twips of radius.
     win32::UniqueResource<win32::GdiObjectTraits<HRGN>> shape(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(GetWindowRgn(hwnd, shape.get()), ERROR);

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "win32/port/Dpi.h"
 #include "win32/port/MessagePump.h"
 #include "win32/port/Win32Port.h"
 #include "win32/shell/FormIds.h"
@@ -93,6 +94,18 @@ protected:
         for (int y = 0; y < client.bottom; ++y)
             for (int x = 0; x < client.right; ++x) all.push_back(GetPixel(dc.Get(), x, y));
         return all;
+    }
+
+    // A pixel of a control its form draws itself (it has no window), as
+    // painted, in the control's own coordinates; the form laid out at `dpi`
+    // (0: its window's).
+    static COLORREF DrawnPixelOf(const Form& form, const Control& control, int x, int y, int dpi = 0) {
+        HWND hwnd = Hwnd(form);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (dpi == 0) dpi = win32::WindowDpi(hwnd);
+        win32::WindowDc dc(hwnd);
+        return GetPixel(dc.Get(), win32::TwipsToPixels(control.Bounds().left, dpi) + x,
+                        win32::TwipsToPixels(control.Bounds().top, dpi) + y);
     }
 
     // The control's rectangle in its form's client coordinates.

@@ -13,6 +13,8 @@ class TrayLikeForm : public Form {
 public:
     explicit TrayLikeForm(Application& a) : Form(a, L"TrayLikeForm", L"托盘", {0, 0, 3000, 1500}) {
         holder.SetVisible(false);
+        // Clickable, so it needs a window of its own when it shows.
+        holder.Click = [] {};
         for (Control* c : std::initializer_list<Control*>{&poll, &caption, &chooser, &holder, &hide})
             Add(*c);
         poll.Tick = [this] { ++ticks; };

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "win32/port/Win32Port.h"
+#include "win32/shell/DrawnControls.h"
 #include "win32/shell/ZOrder.h"
 
 namespace vantrel::win32 {
@@ -63,6 +64,32 @@ TEST(ZOrder, ConflictingChainStillPlacesEveryControlOnce) {
     const auto place = Places(order);
     EXPECT_LT(place[0], place[2]);
     EXPECT_TRUE(PlanZOrder({}).empty());
+}
+
+TEST(ZOrder, FormDrawsWhatNeedsNoWindowWhereNoWindowLiesBelowIt) {
+    // 0 has a window; 1 overlaps it; 2 stands alone; 3 lies over 2; 4 over
+    // 1, which got a window; 5 has a window and lies over 2.
+    const std::vector<DrawCandidate> items{{{0, 0, 100, 30}, false}, {{50, 10, 100, 30}, true},
+                                           {{500, 0, 100, 30}, true}, {{550, 10, 20, 10}, true},
+                                           {{120, 30, 40, 40}, true},  {{520, 5, 10, 10}, false}};
+    EXPECT_EQ(PlanDrawnControls(items), (std::vector<bool>{false, false, true, true, false, false}));
+
+    // What is clicked, walked to with Tab, tipped or named keeps a window;
+    // the mouse alone does not need one.
+    Image picture{L"picture", {0, 0, 10, 10}};
+    picture.MouseDown = [](const MouseArgs&) {};
+    EXPECT_TRUE(NeedsNoWindow(picture));
+    picture.SetToolTipText(L"提示");
+    EXPECT_FALSE(NeedsNoWindow(picture));
+    Image named{L"named", {0, 0, 10, 10}};
+    named.SetAccessibleName(L"关闭");
+    EXPECT_FALSE(NeedsNoWindow(named));
+    Image clicked{L"clicked", {0, 0, 10, 10}};
+    clicked.Click = [] {};
+    EXPECT_FALSE(NeedsNoWindow(clicked));
+    Image stop{L"stop", {0, 0, 10, 10}};
+    stop.SetTabStop(true);
+    EXPECT_FALSE(NeedsNoWindow(stop));
 }
 
 bool IsTopmost(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }

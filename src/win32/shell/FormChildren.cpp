@@ -3,9 +3,11 @@
 // control's state changed, and given its tooltip.
 
 #include "win32/shell/CommonControls.h"
+#include "win32/shell/DrawnControls.h"
 #include "win32/shell/FormIds.h"
 #include "win32/shell/FormWindow.h"
 #include "win32/shell/ZOrder.h"
+#include "win32/shell/controls/ChildCommon.h"
 
 namespace vantrel::win32 {
 namespace {
@@ -36,9 +38,26 @@ void FormWindow::ListChildren() {
     }
 }
 
+void FormWindow::PlanDrawnChildren() {
+    // Decided once over every control with a place on the form, shown or
+    // not: a control shown later finds the others as they were planned.
+    std::vector<DrawCandidate> items;
+    std::vector<Child*> placed;
+    for (Child& child : children_) {
+        const ControlAdapter& adapter = AdapterFor(child.control->Kind());
+        if (!adapter.Windowed()) continue;
+        items.push_back({child.control->Bounds(),
+                         adapter.Drawable(*child.control) && NeedsNoWindow(*child.control)});
+        placed.push_back(&child);
+    }
+    const std::vector<bool> drawn = PlanDrawnControls(items);
+    for (std::size_t i = 0; i < placed.size(); ++i) placed[i]->drawn = drawn[i];
+}
+
 void FormWindow::CreateChildWindows() {
     if (childWindowsMade_) return;
     childWindowsMade_ = true;
+    PlanDrawnChildren();
     // Hidden controls (the picture holders, a field shown only on demand)
     // get theirs when they are first made visible. The rest are made from
     // the top of the stack down: a new child window goes below its
@@ -46,7 +65,7 @@ void FormWindow::CreateChildWindows() {
     std::vector<Child*> made;
     std::vector<Stacked> items;
     for (Child& child : children_)
-        if (child.control->Visible() && AdapterFor(child.control->Kind()).Windowed()) {
+        if (child.control->Visible() && !child.drawn && AdapterFor(child.control->Kind()).Windowed()) {
             made.push_back(&child);
             items.push_back({child.control->Bounds(), child.control->TabStop()});
         }
@@ -58,7 +77,7 @@ void FormWindow::CreateChildWindows() {
 
 bool FormWindow::MakeChildWindow(Child& child) {
     const ControlAdapter& adapter = AdapterFor(child.control->Kind());
-    if (!adapter.Windowed() || child.hwnd) return false;
+    if (!adapter.Windowed() || child.drawn || child.hwnd) return false;
     // Made at its place at the window's DPI, with its font.
     child.hwnd = adapter.Create(*this, child, PixelRect(child.control->Bounds()));
     if (!child.hwnd) return false;
@@ -93,6 +112,8 @@ void FormWindow::PushChild(Child& child) {
         StackChildren();
     child.pushed = control.Revision();
     PushScope scope(pushing_);
+    // A control the form draws shows its state with the form's next paint.
+    if (child.drawn) RepaintArea(*this, child);
     if (adapter.Windowed() && !child.hwnd) return;
     adapter.Push(*this, child);
     if (child.hwnd) PushToolTip(child);

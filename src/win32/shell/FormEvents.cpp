@@ -54,6 +54,35 @@ void FormWindow::Subclass(Child& child, HWND hwnd, WNDPROC& original) {
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::ChildProc)));
 }
 
+FormWindow::Child* FormWindow::DrawnChildAt(POINT at) {
+    // Later controls lie on top.
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        if (!it->drawn || !it->control->Visible()) continue;
+        const RECT place = PixelRect(it->control->Bounds());
+        if (PtInRect(&place, at)) return &*it;
+    }
+    return nullptr;
+}
+
+bool FormWindow::OnFormMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (closed_) return false;
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    Child* target = mouseOwner_ && GetCapture() == Handle() ? mouseOwner_ : DrawnChildAt(at);
+    if (!target) {
+        if (message != WM_MOUSEMOVE) return false;
+        OnFormMouseMove(wParam, lParam);
+        return true;
+    }
+    // As the control's own window would see it: in its coordinates, the
+    // press captured (by the form) until the release.
+    const RECT place = PixelRect(target->control->Bounds());
+    const MouseHolder holder{Handle(), {0, 0, place.right - place.left, place.bottom - place.top}};
+    if (IsButtonDown(message)) mouseOwner_ = target;
+    RouteClickable(*this, *target, message, wParam, MAKELPARAM(at.x - place.left, at.y - place.top), holder);
+    if (IsButtonUp(message)) mouseOwner_ = nullptr;
+    return true;
+}
+
 void FormWindow::OnFormMouseMove(WPARAM wParam, LPARAM lParam) {
     // Frames are transparent to the mouse (HTTRANSPARENT): their moves come
     // here, and the form passes them on by the frames' places.

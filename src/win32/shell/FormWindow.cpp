@@ -300,9 +300,27 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         OnTimer(wParam);
         return 0;
-    case WM_MOUSEMOVE:
-        OnFormMouseMove(wParam, lParam);
+    case WM_PAINT:
+        OnPaint();
         return 0;
+    case WM_PRINTCLIENT: {
+        // A picture of the window (PrintWindow): the background and the
+        // controls the form draws; the control windows print themselves.
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        if (lParam & PRF_ERASEBKGND) FillRect(reinterpret_cast<HDC>(wParam), &client, backBrush_.get());
+        DrawControls(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_MBUTTONUP:
+        if (OnFormMouse(message, wParam, lParam)) return 0;
+        break;
+    case WM_CAPTURECHANGED:
+        mouseOwner_ = nullptr;
+        break;
     case WM_ACTIVATE:
         // As dialog boxes do: the control that had the focus gets it back
         // when the window is active again (after a message box, say).

@@ -81,9 +81,11 @@ private:
 
     // FormChildren.cpp: the control windows, their order, and mirroring.
     // ListChildren knows every control from the start (timers run in hidden
-    // forms); CreateChildWindows makes the visible controls' windows, once,
-    // before the first show, and PushChild a hidden one's when it shows.
+    // forms); CreateChildWindows decides which controls the form draws
+    // itself and makes the other visible controls' windows, once, before the
+    // first show, and PushChild a hidden one's when it shows.
     void ListChildren();
+    void PlanDrawnChildren();
     void CreateChildWindows();
     bool MakeChildWindow(Child& child);
     // Each control window at its place with its font at the window's DPI.
@@ -95,6 +97,10 @@ private:
     // FormEvents.cpp: native events handed to the controls' adapters.
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     void OnTimer(UINT_PTR id);
+    // The mouse on the form: on a control it draws (which takes it as its
+    // window would, holding it from a press to the release) or on the form.
+    bool OnFormMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    Child* DrawnChildAt(POINT at);
     void OnFormMouseMove(WPARAM wParam, LPARAM lParam);
     bool OnMnemonic(wchar_t typed);
     // Control windows are subclassed by replacing their procedure (the
@@ -106,6 +112,10 @@ private:
     // FormPaint.cpp: the form's colours, owner drawing and control colours
     // handed to the adapters.
     LRESULT OnControlColour(HDC dc, HWND control);
+    // Paints the controls the form draws itself (those in `area`), over the
+    // erased background.
+    void DrawControls(HDC dc, const RECT& area);
+    void OnPaint();
     void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     Shell& shell_;
@@ -131,6 +141,7 @@ private:
     std::map<COLORREF, Brush> brushes_;  // labels' own back colours
     UniqueWindow toolTip_;
     HWND lastFocus_ = nullptr;  // the control with the focus when the window was deactivated
+    Child* mouseOwner_ = nullptr;  // the drawn control pressed, while the form holds the mouse for it
 };
 
 }  // namespace vantrel::win32

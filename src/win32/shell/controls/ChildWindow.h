@@ -21,6 +21,7 @@ struct ChildWindow {
     Control* control = nullptr;
     int index = 0;                     // in the form: numbers its window and its timer
     HWND hwnd = nullptr;
+    bool drawn = false;                // drawn by the form, with no window (DrawnControls.h)
     WNDPROC original = nullptr;        // the control class's procedure
     HWND edit = nullptr;               // a chooser's edit field
     WNDPROC editOriginal = nullptr;

@@ -76,6 +76,12 @@ public:
     virtual void Tick(ControlSite&, ChildWindow&) const {}
     // Draws an owner-drawn control.
     virtual void Paint(ControlSite&, const ChildWindow&, const DRAWITEMSTRUCT&) const {}
+    // Whether the form may draw the control itself, with no window (a
+    // picture, a label without text: nothing a screen reader would read).
+    virtual bool Drawable(const Control&) const { return false; }
+    // Draws the control into `dc` at `place`, over what lies below it: for
+    // a control the form draws, and below a caption placed over it.
+    virtual void Draw(ControlSite&, const ChildWindow&, HDC, const RECT&) const {}
     // Colours for a static-looking window `from` (the control or a part of
     // it); nullptr leaves them to the system.
     virtual HBRUSH Colours(ControlSite&, const ChildWindow&, HWND, HDC) const { return nullptr; }

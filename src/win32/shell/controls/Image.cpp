@@ -1,5 +1,6 @@
 // An image: a picture face drawn in its own window (the program's picture
-// class), named by its accessible name, that raises mouse events and clicks.
+// class), named by its accessible name, that raises mouse events and clicks;
+// or, when it needs no window, drawn by its form (DrawnControls.h).
 #include "win32/shell/controls/ActionKeys.h"
 #include "win32/shell/controls/Adapters.h"
 #include "win32/shell/controls/ChildCommon.h"
@@ -32,10 +33,15 @@ public:
     }
 
     void Paint(ControlSite& site, const ChildWindow& child, const DRAWITEMSTRUCT& item) const override {
-        FillRect(item.hDC, &item.rcItem, site.BackBrush());
-        if (const Picture* picture = Face(*child.control))
-            site.Bitmaps().Draw(item.hDC, picture->resource, item.rcItem);
+        Draw(site, child, item.hDC, item.rcItem);
         if (GetFocus() == item.hwndItem) DrawFocusOf(item.hwndItem, item.hDC);
+    }
+
+    bool Drawable(const Control&) const override { return true; }
+
+    void Draw(ControlSite& site, const ChildWindow& child, HDC dc, const RECT& place) const override {
+        FillRect(dc, &place, site.BackBrush());
+        if (const Picture* picture = Face(*child.control)) site.Bitmaps().Draw(dc, picture->resource, place);
     }
 
     const Picture* Face(const Control& control) const override {

@@ -1,5 +1,7 @@
 // A label: a static window carrying its caption, drawn over what lies below
-// it (or on its own colour), that raises mouse events and clicks.
+// it (or on its own colour), that raises mouse events and clicks. A label
+// without text (a rule, a swatch) that needs no window is drawn by its form
+// (DrawnControls.h).
 #include "win32/shell/controls/ActionKeys.h"
 #include "win32/shell/controls/Adapters.h"
 #include "win32/shell/controls/ChildCommon.h"
@@ -78,6 +80,29 @@ public:
         else
             site.PaintBackdrop(item.hDC, child);
         if (GetFocus() == item.hwndItem) DrawFocusOf(item.hwndItem, item.hDC);
+    }
+
+    bool Drawable(const Control& control) const override {
+        return Of(control).Caption().empty() && control.AccessibleName().empty();
+    }
+
+    void Draw(ControlSite& site, const ChildWindow& child, HDC dc, const RECT& place) const override {
+        // As the static class draws a caption (LabelType's styles).
+        const Label& label = Of(*child.control);
+        if (label.Opaque()) FillRect(dc, &place, site.BrushFor(label.BackColor()));
+        if (label.Caption().empty()) return;
+        SavedDc saved(dc);
+        SelectObject(dc, Font(site, label));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, label.Enabled() ? ToColorRef(label.ForeColor()) : GetSysColor(COLOR_GRAYTEXT));
+        UINT format = DT_EXPANDTABS | DT_WORDBREAK;
+        switch (label.TextAlign()) {
+        case Alignment::Center: format |= DT_CENTER; break;
+        case Alignment::Right: format |= DT_RIGHT; break;
+        case Alignment::Left: break;
+        }
+        RECT area = place;
+        DrawTextW(dc, label.Caption().c_str(), -1, &area, format);
     }
 
     HBRUSH Colours(ControlSite& site, const ChildWindow& child, HWND, HDC dc) const override {

@@ -51,7 +51,7 @@ public:
     bool Route(ControlSite& site, ChildWindow& child, HWND hwnd, UINT message, WPARAM& wParam,
                LPARAM lParam, LRESULT&) const override {
         if (!IsMouseMessage(message) && message != BM_CLICK) return false;
-        if (RefusedWhileDisabled(child, message)) return true;
+        if (RefusedWhileDisabled(child, child.hwnd, message)) return true;
         ListBox& list = Of(*child.control);
         if (message == WM_MOUSEMOVE) {
             RaiseMouseMove(site, list, wParam, lParam);

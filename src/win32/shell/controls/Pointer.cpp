@@ -34,9 +34,9 @@ MouseArgs MouseArgsAt(ControlSite& site, LPARAM lParam) {
     return args;
 }
 
-bool RefusedWhileDisabled(const ChildWindow& child, UINT message) {
+bool RefusedWhileDisabled(const ChildWindow& child, HWND holder, UINT message) {
     if (child.control->Enabled()) return false;
-    if (IsButtonUp(message) && GetCapture() == child.hwnd) ReleaseCapture();
+    if (IsButtonUp(message) && GetCapture() == holder) ReleaseCapture();
     return message == BM_CLICK || IsButtonDown(message) || IsButtonUp(message);
 }
 
@@ -49,11 +49,12 @@ void RaiseMouseMove(ControlSite& site, Control& control, WPARAM wParam, LPARAM l
     });
 }
 
-bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM wParam, LPARAM lParam) {
+bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM wParam, LPARAM lParam,
+                    const MouseHolder& holder) {
     if (!IsMouseMessage(message) && message != BM_CLICK) return false;
-    if (!child.control->Enabled()) return RefusedWhileDisabled(child, message);
+    HWND hwnd = holder.window;
+    if (!child.control->Enabled()) return RefusedWhileDisabled(child, hwnd, message);
     Control& control = *child.control;
-    HWND hwnd = child.hwnd;
     if (message == WM_MOUSEMOVE) {
         RaiseMouseMove(site, control, wParam, lParam);
         return false;
@@ -71,11 +72,9 @@ bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM 
         args.button = ButtonOf(message);
         const bool captured = GetCapture() == hwnd;
         if (captured) ReleaseCapture();
-        RECT client{};
-        GetClientRect(hwnd, &client);
         const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         // A click is a left press and release on the same control.
-        const bool click = captured && args.button == 1 && PtInRect(&client, at);
+        const bool click = captured && args.button == 1 && PtInRect(&holder.area, at);
         site.Dispatch([&site, &control, args, click] {
             if (control.MouseUp) control.MouseUp(args);
             if (click && !site.Closed() && control.Enabled() && control.Click) control.Click();
@@ -92,6 +91,13 @@ bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM 
         return true;
     }
     return false;
+}
+
+bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!IsMouseMessage(message) && message != BM_CLICK) return false;
+    MouseHolder own{child.hwnd, {}};
+    GetClientRect(child.hwnd, &own.area);
+    return RouteClickable(site, child, message, wParam, lParam, own);
 }
 
 }  // namespace vantrel::win32

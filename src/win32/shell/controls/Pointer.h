@@ -17,15 +17,26 @@ bool IsMouseMessage(UINT message);
 MouseArgs MouseArgsAt(ControlSite& site, LPARAM lParam);
 
 // A disabled control raises nothing; a press it took while enabled lets go
-// of the mouse. True when the message is refused.
-bool RefusedWhileDisabled(const ChildWindow& child, UINT message);
+// of the mouse (held by `holder`). True when the message is refused.
+bool RefusedWhileDisabled(const ChildWindow& child, HWND holder, UINT message);
 
 // Raises MouseMove; the control still tracks the mouse itself.
 void RaiseMouseMove(ControlSite& site, Control& control, WPARAM wParam, LPARAM lParam);
 
+// Where a control takes the mouse: the window that holds it from a press to
+// the release (the control's own, or the form for a control it draws), and
+// the control's area in the coordinates of the messages.
+struct MouseHolder {
+    HWND window = nullptr;
+    RECT area{};
+};
+
 // A caption, face or image button: MouseDown and MouseUp, and Click for a
 // left press and release on the same control (or BM_CLICK, as tools and
 // tests send it). True when the message is answered.
+bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM wParam, LPARAM lParam,
+                    const MouseHolder& holder);
+// The same for a control window, which holds its own mouse.
 bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace vantrel::win32
