@@ -24,7 +24,8 @@ public:
         strip.MouseMove = [this](const MouseArgs& args) { moves.push_back(args); };
         strip.MouseUp = [this](const MouseArgs& args) { ups.push_back(args); };
         MouseMove = [this](const MouseArgs&) { ++formMoves; };
-        for (Control* c : std::initializer_list<Control*>{&base, &badge, &strip, &caption, &rule}) Add(*c);
+        note.SetForeColor(kRule);
+        for (Control* c : std::initializer_list<Control*>{&base, &badge, &strip, &caption, &rule, &note}) Add(*c);
     }
     // 15 twips to the pixel at 96 DPI.
     Image base{L"base", {150, 150, 900, 450}, &kGreen};       // clickable: a window
@@ -32,6 +33,7 @@ public:
     Image strip{L"strip", {1500, 150, 1500, 450}, &kGreen};   // drawn: 100,10 to 200,40
     Label caption{L"caption", L"说明", {1650, 225, 900, 255}};  // text: a window
     Label rule{L"rule", L"", {150, 900, 3000, 30}};           // drawn
+    Label note{L"note", L"", {150, 1050, 1500, 300}};         // drawn, given text later
 
     std::vector<MouseArgs> downs, moves, ups;
     int formMoves = 0;
@@ -82,6 +84,18 @@ TEST_F(ShellDrawn, PicturesAndRulesThatNeedNoWindowAreDrawnByTheFormAndRepaintWh
     shell.Sync();
     EXPECT_EQ(Painted(form.strip, 2, 2), RGB(0, 0, 255));
     EXPECT_EQ(Painted(form.rule, 5, 1), Ref(kBack));
+
+    // A drawn label given text later shows it.
+    const auto inkOf = [&] {
+        int ink = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x) ink += Painted(form.note, x, y) != Ref(kBack);
+        return ink;
+    };
+    EXPECT_EQ(inkOf(), 0);
+    form.note.SetCaption(L"说明");
+    shell.Sync();
+    EXPECT_GT(inkOf(), 10);
 }
 
 TEST_F(ShellDrawn, DrawnPictureTakesTheMouseAsItsWindowWouldHoldingItFromThePressToTheRelease) {
@@ -97,17 +111,17 @@ TEST_F(ShellDrawn, DrawnPictureTakesTheMouseAsItsWindowWouldHoldingItFromThePres
     EXPECT_EQ(form.downs[0].button, 1);
     EXPECT_EQ(GetCapture(), hwnd);
     // Held: the picture has the moves off it too, in its coordinates.
-    SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 80));
+    SendMessageW(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(250, 80));
     ASSERT_EQ(form.moves.size(), 2u);
-    EXPECT_FLOAT_EQ(form.moves[1].x, -80.0f * 15);
+    EXPECT_FLOAT_EQ(form.moves[1].x, 150.0f * 15);
     EXPECT_EQ(form.moves[1].button, 1);
     EXPECT_EQ(form.formMoves, formMoves);
-    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 80));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(250, 80));
     ASSERT_EQ(form.ups.size(), 1u);
     EXPECT_NE(GetCapture(), hwnd);
 
     // Released, a move off the picture is the form's.
-    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 80));
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(250, 80));
     EXPECT_EQ(form.moves.size(), 2u);
     EXPECT_EQ(form.formMoves, formMoves + 1);
 }
