@@ -33,17 +33,20 @@ e2e_locale() {
 # always has some: with none at all, Xlib reads ~/.Xdefaults afresh on every
 # lookup, and Wine looks up Xft's settings for every font it selects into a
 # window's DC (thousands of file opens for one first show). The resource
-# names nothing Wine reads, so it draws as before.
+# names nothing Wine reads, so it draws as before. The server must not reset
+# when its last client leaves (-noreset): a reset clears the root window's
+# properties, the resource with them, before Wine connects.
 e2e_start_xvfb() {
     local n=${1:-70} size=${2:-1024x768}
     while [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$n"
     local i
     for ((i = 0; i < 100; i++)); do
         if xdotool getdisplaygeometry >/dev/null 2>&1; then
-            xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'vantrel.testDisplay:\ttrue\n' ||
+            xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'vantrel.testDisplay:\ttrue\n' &&
+                xprop -root RESOURCE_MANAGER | grep -qF vantrel.testDisplay ||
                 { e2e_log "e2e: no X resources could be set on :$n"; return 1; }
             return 0
         fi
