@@ -17,8 +17,6 @@ const Picture kGreen{L"SINGLE"};
 constexpr Colour kBack{218, 244, 254};
 constexpr Colour kSwatch{200, 30, 30};
 
-COLORREF Ref(Colour c) { return RGB(c.r, c.g, c.b); }
-
 class PanelForm : public Form {
 public:
     explicit PanelForm(Application& a) : Form(a, L"PanelForm", L"面板", {0, 0, 6000, 3600}) {

@@ -11,8 +11,6 @@ const Picture kBlue{L"SAMPLE"};  // red 4 x 2, drawn this large from its blue SA
 constexpr Colour kBack{218, 244, 254};
 constexpr Colour kRule{30, 60, 200};
 
-COLORREF Ref(Colour c) { return RGB(c.r, c.g, c.b); }
-
 class SkinForm : public Form {
 public:
     explicit SkinForm(Application& a) : Form(a, L"SkinForm", L"皮肤", {0, 0, 4500, 1500}) {

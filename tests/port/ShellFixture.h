@@ -18,6 +18,9 @@
 
 namespace vantrel::test {
 
+// A form's colour as GDI reads it back.
+inline COLORREF Ref(Colour c) { return RGB(c.r, c.g, c.b); }
+
 class ShellTest : public testing::Test {
 protected:
     ShellTest() {

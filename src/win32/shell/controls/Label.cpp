@@ -82,9 +82,7 @@ public:
         if (GetFocus() == item.hwndItem) DrawFocusOf(item.hwndItem, item.hDC);
     }
 
-    bool Drawable(const Control& control) const override {
-        return Of(control).Caption().empty() && control.AccessibleName().empty();
-    }
+    bool Drawable(const Control& control) const override { return Of(control).Caption().empty(); }
 
     void Draw(ControlSite& site, const ChildWindow& child, HDC dc, const RECT& place) const override {
         // As the static class draws a caption (LabelType's styles).
