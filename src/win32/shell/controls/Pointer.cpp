@@ -96,7 +96,8 @@ bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM 
 bool RouteClickable(ControlSite& site, ChildWindow& child, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsMouseMessage(message) && message != BM_CLICK) return false;
     MouseHolder own{child.hwnd, {}};
-    GetClientRect(child.hwnd, &own.area);
+    // Only a release asks where it is: moves, the most of the mouse, do not.
+    if (IsButtonUp(message)) GetClientRect(child.hwnd, &own.area);
     return RouteClickable(site, child, message, wParam, lParam, own);
 }
 
