@@ -87,6 +87,20 @@ reg_value() {
         tr -d '\r' | awk -v name="$2" '$1 == name { sub(/^[ \t]*[^ \t]+[ \t]+REG_[A-Z_]+[ \t]+/, ""); print; exit }'
 }
 
+# Sets string value $2 under key $1 to $3 and reads it back. reg.exe is
+# asked up to three times: a case's preparation must not fail on one lost
+# start of a Wine client, and what it printed is kept for the failure.
+set_reg_value() {
+    local attempt out
+    for attempt in 1 2 3; do
+        out=$(e2e_in_prefix "$PREFIX" wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f 2>&1 | iconv -f GBK -t UTF-8 -c | tr -d '\r' | tail -n 3)
+        [[ $(reg_value "$1" "$2") == "$3" ]] && return 0
+        echo "note: reg add $1 /v $2, attempt $attempt, read back '$(reg_value "$1" "$2")'; it said: $out" >&2
+        sleep 1
+    done
+    fail "could not set $1 $2 to $3; reg add said: $out"
+}
+
 # The install folder and the shortcut of the prefix's user (Unix paths).
 install_dir() {
     printf '%s\n' "$PREFIX"/drive_c/users/*/AppData/Local/Programs/Vantrel
@@ -160,9 +174,8 @@ case_install_save_uninstall() {
     [[ $(head -c 3 "$dir/Function.dll") == F2, ]] || fail "Function.dll does not start with F2: $(head -c 40 "$dir/Function.dll")" || return
 
     # Start at log-on as the program's setting writes it, per user and per machine.
-    e2e_in_prefix "$PREFIX" wine reg add "$RUN_KEY" /v Vantrel /t REG_SZ /d 'C:\x\Vantrel.exe' /f >/dev/null 2>&1
-    e2e_in_prefix "$PREFIX" wine reg add "$RUN_KEY_HKLM" /v Vantrel /t REG_SZ /d 'C:\x\Vantrel.exe' /f >/dev/null 2>&1
-    [[ -n $(reg_value "$RUN_KEY_HKLM" Vantrel) ]] || fail "could not prepare the HKLM Run value" || return
+    set_reg_value "$RUN_KEY" Vantrel 'C:\x\Vantrel.exe' || return
+    set_reg_value "$RUN_KEY_HKLM" Vantrel 'C:\x\Vantrel.exe' || return
     mkdir -p "$dir/tools/yy"
     printf '1\r\n' >"$dir/tools/yy/set1.dll"
     printf 'F5   C:\\a.txt\r\n' >"$dir/Custom.dll"
