@@ -91,11 +91,12 @@ reg_value() {
 # asked up to three times: a case's preparation must not fail on one lost
 # start of a Wine client, and what it printed is kept for the failure.
 set_reg_value() {
-    local attempt out
+    local attempt out got
     for attempt in 1 2 3; do
         out=$(e2e_in_prefix "$PREFIX" wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f 2>&1 | iconv -f GBK -t UTF-8 -c | tr -d '\r' | tail -n 3)
-        [[ $(reg_value "$1" "$2") == "$3" ]] && return 0
-        echo "note: reg add $1 /v $2, attempt $attempt, read back '$(reg_value "$1" "$2")'; it said: $out" >&2
+        got=$(reg_value "$1" "$2")
+        [[ $got == "$3" ]] && return 0
+        echo "note: reg add $1 /v $2, attempt $attempt, read back '$got'; it said: $out" >&2
         sleep 1
     done
     fail "could not set $1 $2 to $3; reg add said: $out"
